@@ -1,0 +1,129 @@
+#include "fieldtext.h"
+
+#include "byteorder.h"
+#include "codepage.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "sectiontable.h"
+
+#include <bit>
+#include <cstring>
+
+namespace varn {
+namespace {
+
+constexpr char kMarker[] = "[...]";
+
+// Writes the text of a numeric or marker cell into out and returns its length, or -1 for the
+// rules whose text is not ASCII of our own (strings and model names).
+int formatAsciiField(const CellLayout& cell, const char* record, char separator, char* out) {
+    const char* field = record + cell.offset;
+    switch (cell.rule) {
+        case TextRule::Fixed4:
+            return formatTrimmedFixed(out, std::bit_cast<float>(loadU32(field)), 4, separator);
+        case TextRule::Fixed7:
+            return formatTrimmedFixed(out, std::bit_cast<float>(loadU32(field)), 7, separator);
+        case TextRule::General15:
+            return formatGeneral15(out, std::bit_cast<float>(loadU32(field)), separator);
+        case TextRule::Int:
+            return formatInt32(out, static_cast<std::int32_t>(loadU32(field)));
+        case TextRule::UInt:
+            return formatUInt32(out, loadU32(field));
+        case TextRule::Marker:
+            std::memcpy(out, kMarker, sizeof kMarker - 1);
+            return sizeof kMarker - 1;
+        case TextRule::HashName:
+        case TextRule::String:
+            break;
+    }
+    return -1;
+}
+
+std::string asciiOf(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+}  // namespace
+
+QString fieldText(const CellLayout& cell, const char* record, const TextContext& context) {
+    if (cell.rule == TextRule::String) {
+        const QByteArray bytes = fieldBytes(record + cell.offset, cell.width);
+        return decodeWindows1252(bytes);
+    }
+    if (cell.rule == TextRule::HashName) return context.names->text(loadU32(record + cell.offset));
+    char buffer[kNumberTextCapacity];
+    return QString::fromLatin1(buffer, formatAsciiField(cell, record, context.separator, buffer));
+}
+
+void appendFieldUtf8(const CellLayout& cell, const char* record, const TextContext& context,
+                     std::string& out) {
+    const char* field = record + cell.offset;
+    if (cell.rule == TextRule::String) {
+        const void* zero = std::memchr(field, 0, static_cast<std::size_t>(cell.width));
+        const int size =
+            zero ? static_cast<int>(static_cast<const char*>(zero) - field) : cell.width;
+        appendWindows1252AsUtf8(field, size, out);
+    } else if (cell.rule == TextRule::HashName) {
+        context.names->appendUtf8(loadU32(field), out);
+    } else {
+        char buffer[kNumberTextCapacity];
+        const int length = formatAsciiField(cell, record, context.separator, buffer);
+        out.append(buffer, static_cast<std::size_t>(length));
+    }
+}
+
+bool floatFromText(const QString& text, char separator, float& value, QString* error) {
+    switch (parseFloatText(asciiOf(text), separator, value)) {
+        case ParseStatus::Ok:
+            return true;
+        case ParseStatus::Overflow:
+            if (error) *error = messages::floatOverflow(text);
+            return false;
+        case ParseStatus::Invalid:
+            break;
+    }
+    if (error) *error = messages::notValidFloat(text);
+    return false;
+}
+
+bool storeFieldText(const CellLayout& cell, const QString& text, char separator, char* record,
+                    QString& error) {
+    char* field = record + cell.offset;
+    switch (cell.save) {
+        case SaveKind::None:
+            return true;
+        case SaveKind::Float: {
+            float value = 0;
+            if (!floatFromText(text, separator, value, &error)) return false;
+            storeU32(field, std::bit_cast<std::uint32_t>(value));
+            return true;
+        }
+        case SaveKind::I32: {
+            std::int32_t value = 0;
+            if (!parseInt32Text(asciiOf(text), value)) break;
+            storeU32(field, static_cast<std::uint32_t>(value));
+            return true;
+        }
+        case SaveKind::U32:
+        case SaveKind::Hash: {
+            std::uint32_t value = 0;
+            const bool ok = cell.save == SaveKind::U32 ? parseUInt32Text(asciiOf(text), value)
+                                                       : parseHashNumber(asciiOf(text), value);
+            if (!ok) break;
+            storeU32(field, value);
+            return true;
+        }
+        case SaveKind::String: {
+            // The field is zero-filled first; a text of exactly its width keeps no zero byte,
+            // and nothing is ever written past it.
+            const QByteArray bytes = encodeWindows1252(text);
+            std::memset(field, 0, static_cast<std::size_t>(cell.width));
+            std::memcpy(field, bytes.constData(), std::min<std::size_t>(bytes.size(), cell.width));
+            return true;
+        }
+    }
+    error = messages::notValidInteger(text);
+    return false;
+}
+
+}  // namespace varn

@@ -1,0 +1,29 @@
+#pragma once
+
+// A field of a record as the text of its cell, and a cell text back into its field.
+
+#include "recordlayout.h"
+
+#include <QString>
+
+#include <string>
+
+namespace varn {
+
+struct TextContext;
+
+[[nodiscard]] QString fieldText(const CellLayout& cell, const char* record,
+                                const TextContext& context);
+void appendFieldUtf8(const CellLayout& cell, const char* record, const TextContext& context,
+                     std::string& out);
+
+// Converts the text by the cell's save kind into its field of the record (host byte order). On
+// failure the record is untouched and error holds the conversion's message.
+[[nodiscard]] bool storeFieldText(const CellLayout& cell, const QString& text, char separator,
+                                  char* record, QString& error);
+
+// The float a cell text stands for, with the conversion's message on failure.
+[[nodiscard]] bool floatFromText(const QString& text, char separator, float& value,
+                                 QString* error = nullptr);
+
+}  // namespace varn

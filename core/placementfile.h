@@ -1,0 +1,50 @@
+#pragma once
+
+#include "document.h"
+#include "hashdictionary.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace varn {
+
+// Told how far loading or saving has come: one step per record.
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void begin(std::int64_t maximum) = 0;
+    virtual void advance(std::int64_t steps) = 0;
+    virtual void end() = 0;
+};
+
+// Big-endian numeric fields exactly when the path ends in ".xpl" (lower case).
+[[nodiscard]] bool isBigEndianPath(const QString& path);
+
+struct LoadOptions {
+    bool readHashTable = false;  // take the file's appended table into the dictionary
+};
+
+// Reads a placement file into a new document with the separator of the given one. On success
+// the document is replaced and, when the file carries a table and readHashTable is on, the
+// dictionary's file entries too; on failure both stay exactly as they were.
+[[nodiscard]] bool loadPlacementFile(const QString& path, const LoadOptions& options,
+                                     HashDictionary& dictionary, Document& document, QString& error,
+                                     ProgressSink* progress = nullptr);
+
+struct SaveOptions {
+    bool writeHashTable = false;  // append a table of the section 0 model names
+};
+
+// Writes the document little-endian through a temporary file renamed over the target. On
+// success the header counts and tab states follow the file written and a written table empties
+// the dictionary's file entries; on failure the old file, the document and the dictionary stay.
+[[nodiscard]] bool savePlacementFile(const QString& path, const SaveOptions& options,
+                                     Document& document, HashDictionary& dictionary, QString& error,
+                                     ProgressSink* progress = nullptr);
+
+// Offset of the optional appended table: the header plus every known section's records.
+[[nodiscard]] std::int64_t appendedTableOffset(
+    const std::array<std::int32_t, kSectionCount>& counts);
+
+}  // namespace varn

@@ -1,0 +1,144 @@
+// Saving a placement file: the header, each known section assembled in memory and written in
+// one piece, the optional table of model names, all through a temporary file that replaces the
+// target only once everything was written.
+
+#include "byteorder.h"
+#include "codepage.h"
+#include "messages.h"
+#include "namehash.h"
+#include "placementfile.h"
+#include "progressstepper.h"
+
+#include <QSaveFile>
+#include <QSet>
+
+#include <memory>
+#include <new>
+
+namespace varn {
+namespace {
+
+constexpr int kModelNameCell = 7;   // section 0: the model name shown for the hash
+constexpr int kModelHashCell = 12;  // section 0: the hash in the side list
+
+QString cellPlace(const SectionTable& table, int row, int cell) {
+    return QStringLiteral("section %1, row %2, column \"%3\"")
+        .arg(table.number())
+        .arg(row)
+        .arg(QString::fromStdString(table.layout().cells[cell].caption));
+}
+
+// Section 0 rows whose model name is a name (not a hash text) give one entry per distinct name,
+// in the order of first appearance, with the hash the row's record receives. A name longer than
+// its 24-byte field gets no entry, as a cut name would pair the hash with a wrong name.
+QList<HashTableEntry> modelNameEntries(const SectionTable& table, const char* records) {
+    QList<HashTableEntry> entries;
+    QSet<QString> seenNames;
+    QSet<std::uint32_t> seenStoredHashes;  // unedited rows: same hash, same name
+    const int size = table.layout().recordSize;
+    const int hashOffset = table.layout().cells[kModelHashCell].offset;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const bool edited = table.isEdited(row, kModelNameCell);
+        if (!edited) {
+            const std::uint32_t stored = loadU32(table.record(row) + hashOffset);
+            if (seenStoredHashes.contains(stored)) continue;
+            seenStoredHashes.insert(stored);
+        }
+        const QString name = table.cellText(row, kModelNameCell);
+        if (isHashText(name) || seenNames.contains(name)) continue;
+        seenNames.insert(name);
+        const QByteArray bytes = encodeWindows1252(name);
+        if (bytes.size() > kEntryNameSize) continue;
+        entries.push_back({bytes, readLittleU32(records + row * size + hashOffset)});
+    }
+    return entries;
+}
+
+class SectionWriter {
+public:
+    SectionWriter(QSaveFile& file, const QString& path, ProgressStepper& progress)
+        : file_(file), path_(path), progress_(progress) {}
+
+    bool write(const char* data, qint64 size, QString& error) {
+        if (file_.write(data, size) == size) return true;
+        error = messages::cannotWrite(path_, file_.errorString());
+        return false;
+    }
+
+    // Assembles the table's records little-endian and writes them; section 0 also yields its
+    // model-name entries while its records are at hand.
+    bool writeTable(const SectionTable& table, QList<HashTableEntry>* entries, QString& error) {
+        const int size = table.layout().recordSize;
+        const qint64 bytes = static_cast<qint64>(table.rowCount()) * size;
+        std::unique_ptr<char[]> records(new char[static_cast<std::size_t>(bytes)]);
+        for (int row = 0; row < table.rowCount(); ++row) {
+            int cell = 0;
+            QString cause;
+            if (!table.writeRecord(row, records.get() + static_cast<qint64>(row) * size, cell,
+                                   cause)) {
+                error = messages::cannotSave(path_, cause, cellPlace(table, row, cell));
+                return false;
+            }
+            progress_.advance(1);
+        }
+        if (!kHostIsLittleEndian)
+            reverseNumericFields(records.get(), table.rowCount(), size,
+                                 table.layout().numericOffsets);
+        if (entries) *entries = modelNameEntries(table, records.get());
+        return write(records.get(), bytes, error);
+    }
+
+private:
+    QSaveFile& file_;
+    const QString& path_;
+    ProgressStepper& progress_;
+};
+
+}  // namespace
+
+bool savePlacementFile(const QString& path, const SaveOptions& options, Document& document,
+                       HashDictionary& dictionary, QString& error, ProgressSink* progressSink) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = messages::cannotCreate(path, file.errorString());
+        return false;
+    }
+    std::array<std::int32_t, kSectionCount> counts{};
+    for (const SectionTable& table : document.tables())
+        counts[table.number()] = table.rowCount();
+    char header[kHeaderSize];
+    writeLittleU32(header, document.version);
+    for (int k = 0; k < kSectionCount; ++k)
+        writeLittleU32(header + 4 + 4 * k, static_cast<std::uint32_t>(counts[k]));
+
+    QList<HashTableEntry> entries;
+    try {
+        ProgressStepper progress(progressSink, document.totalRows());
+        SectionWriter writer(file, path, progress);
+        if (!writer.write(header, kHeaderSize, error)) return false;
+        for (const SectionTable& table : document.tables()) {
+            if (table.rowCount() == 0) continue;
+            const bool namesWanted = options.writeHashTable && table.number() == 0;
+            if (!writer.writeTable(table, namesWanted ? &entries : nullptr, error)) return false;
+        }
+        if (!entries.isEmpty()) {
+            const QByteArray block = encodeEntryTable(entries);
+            if (!writer.write(block.constData(), block.size(), error)) return false;
+        }
+    } catch (const std::bad_alloc&) {
+        error = messages::cannotWrite(path, QStringLiteral("Out of memory."));
+        return false;
+    }
+    if (!file.commit()) {
+        error = messages::cannotWrite(path, file.errorString());
+        return false;
+    }
+
+    document.headerCounts = counts;
+    for (SectionTable& table : document.tables())
+        table.setState(table.rowCount() > 0 ? TableState::InSync : TableState::Empty);
+    if (!entries.isEmpty()) dictionary.fileEntries.clear();
+    return true;
+}
+
+}  // namespace varn

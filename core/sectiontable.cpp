@@ -1,0 +1,119 @@
+#include "sectiontable.h"
+
+#include "fieldtext.h"
+#include "namehash.h"
+
+#include <cstring>
+
+namespace varn {
+
+QString zeroFloatText(char separator) {
+    return QStringLiteral("0") + QLatin1Char(separator) + QStringLiteral("0");
+}
+
+SectionTable::SectionTable(const SectionLayout& layout, std::shared_ptr<const TextContext> context)
+    : layout_(&layout), context_(std::move(context)) {}
+
+const std::optional<QString>* SectionTable::edit(int row, int cell) const {
+    if (edits_.empty() || !edits_[row]) return nullptr;
+    const std::optional<QString>& text = edits_[row]->cells[cell];
+    return text ? &text : nullptr;
+}
+
+QString SectionTable::storedText(int row, int cell) const {
+    return fieldText(layout_->cells[cell], record(row), *context_);
+}
+
+QString SectionTable::cellText(int row, int cell) const {
+    if (const auto* text = edit(row, cell)) return **text;
+    return storedText(row, cell);
+}
+
+void SectionTable::appendCellUtf8(int row, int cell, std::string& out) const {
+    if (const auto* text = edit(row, cell)) {
+        out += (*text)->toStdString();
+        return;
+    }
+    appendFieldUtf8(layout_->cells[cell], record(row), *context_, out);
+}
+
+bool SectionTable::isEdited(int row, int cell) const {
+    return edit(row, cell) != nullptr;
+}
+
+void SectionTable::setCellText(int row, int cell, const QString& text) {
+    const bool asStored = text == storedText(row, cell);
+    if (asStored && !isEdited(row, cell)) return;
+    if (edits_.empty()) edits_.resize(static_cast<std::size_t>(rowCount_));
+    auto& rowEdits = edits_[row];
+    if (!rowEdits) {
+        rowEdits = std::make_unique<RowEdits>();
+        rowEdits->cells.resize(layout_->cells.size());
+    }
+    if (asStored) {
+        rowEdits->cells[cell].reset();
+    } else {
+        rowEdits->cells[cell] = text;
+    }
+}
+
+int SectionTable::appendDefaultRow() {
+    const int row = rowCount_++;
+    records_.resize(records_.size() + static_cast<std::size_t>(layout_->recordSize), '\0');
+    if (!edits_.empty()) edits_.emplace_back();
+    const QString zero = zeroFloatText(context_->separator);
+    for (int cell = 0; cell < layout_->cellCount(); ++cell) {
+        const CellLayout& layout = layout_->cells[cell];
+        QString text = QString::fromStdString(layout.defaultText);
+        if (layout.hashOfCell >= 0)
+            text = QString::number(
+                nameHash(QString::fromStdString(layout_->cells[layout.hashOfCell].defaultText)));
+        else if (text == u"Z")
+            text = zero;
+        setCellText(row, cell, text);
+    }
+    return row;
+}
+
+void SectionTable::removeRow(int row) {
+    const auto size = static_cast<std::ptrdiff_t>(layout_->recordSize);
+    records_.erase(records_.begin() + row * size, records_.begin() + (row + 1) * size);
+    if (!edits_.empty()) edits_.erase(edits_.begin() + row);
+    --rowCount_;
+}
+
+void SectionTable::clear() {
+    records_.clear();
+    records_.shrink_to_fit();
+    edits_.clear();
+    rowCount_ = 0;
+}
+
+bool SectionTable::writeRecord(int row, char* out, int& failedCell, QString& error) const {
+    std::memcpy(out, record(row), static_cast<std::size_t>(layout_->recordSize));
+    for (int cell = 0; cell < layout_->cellCount(); ++cell) {
+        const CellLayout& layout = layout_->cells[cell];
+        if (layout.save == SaveKind::None) continue;
+        if (const auto* text = edit(row, cell)) {
+            if (!storeFieldText(layout, **text, context_->separator, out, error)) {
+                failedCell = cell;
+                return false;
+            }
+        } else if (layout.type == FieldType::Text) {
+            char* field = out + layout.offset;
+            auto* zero =
+                static_cast<char*>(std::memchr(field, 0, static_cast<std::size_t>(layout.width)));
+            if (zero) std::memset(zero, 0, static_cast<std::size_t>(field + layout.width - zero));
+        }
+    }
+    return true;
+}
+
+char* SectionTable::resetRecords(int count) {
+    edits_.clear();
+    records_.assign(static_cast<std::size_t>(count) * layout_->recordSize, '\0');
+    rowCount_ = count;
+    return records_.data();
+}
+
+}  // namespace varn

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "hashdictionary.h"
+#include "recordlayout.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varn {
+
+// What the texts of one document depend on: the decimal separator of the run and the model
+// names the dictionary gave when the document was loaded.
+struct TextContext {
+    char separator = '.';
+    std::shared_ptr<const NameLookup> names = std::make_shared<const NameLookup>();
+};
+
+// The tab image of a section: no rows, rows as last loaded or saved, or changed since.
+enum class TableState : std::uint8_t { Empty = 0, InSync = 1, Changed = 2 };
+
+// One section's rows. Each row is its record as read (host byte order) plus the texts of the
+// cells edited since; a cell's text is its edited text or else formatted from the field.
+class SectionTable {
+public:
+    SectionTable(const SectionLayout& layout, std::shared_ptr<const TextContext> context);
+
+    [[nodiscard]] const SectionLayout& layout() const { return *layout_; }
+    [[nodiscard]] int number() const { return layout_->number; }
+    [[nodiscard]] int rowCount() const { return rowCount_; }
+    [[nodiscard]] TableState state() const { return state_; }
+    void setState(TableState state) { state_ = state; }
+    [[nodiscard]] const TextContext& context() const { return *context_; }
+
+    // Cells are numbered over the visible columns (without the row number) and then the side
+    // list's columns.
+    [[nodiscard]] QString cellText(int row, int cell) const;
+    void appendCellUtf8(int row, int cell, std::string& out) const;
+    [[nodiscard]] bool isEdited(int row, int cell) const;
+    // Sets a cell's text; a text equal to the one formatted from the field drops the edit, so
+    // the field's stored bits are what is saved.
+    void setCellText(int row, int cell, const QString& text);
+
+    // Appends a row of default texts: zero floats, the default names and their hashes.
+    int appendDefaultRow();
+    void removeRow(int row);
+    void clear();
+
+    [[nodiscard]] const char* record(int row) const {
+        return records_.data() + static_cast<std::size_t>(row) * layout_->recordSize;
+    }
+    // The record of a row as saving writes it: the stored fields, each string field zero after
+    // its text, and every edited cell converted. On failure names the cell and its message.
+    [[nodiscard]] bool writeRecord(int row, char* out, int& failedCell, QString& error) const;
+
+    // Storage for count records, all zero, replacing every row; filled by the loader.
+    char* resetRecords(int count);
+
+private:
+    struct RowEdits {
+        std::vector<std::optional<QString>> cells;
+    };
+    [[nodiscard]] QString storedText(int row, int cell) const;
+    [[nodiscard]] const std::optional<QString>* edit(int row, int cell) const;
+
+    const SectionLayout* layout_;
+    std::shared_ptr<const TextContext> context_;
+    std::vector<char> records_;
+    // Empty while no row has an edit; otherwise one slot per row.
+    std::vector<std::unique_ptr<RowEdits>> edits_;
+    int rowCount_ = 0;
+    TableState state_ = TableState::Empty;
+};
+
+// The text of a zero float with the given separator ("0.0" or "0,0").
+[[nodiscard]] QString zeroFloatText(char separator);
+
+}  // namespace varn
