@@ -1,0 +1,42 @@
+// varn-placement: dump, convert and hash placement files from scripts.
+
+#include "commandline.h"
+#include "commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: varn-placement COMMAND [OPTIONS] ARGUMENTS\n"
+    "\n"
+    "Commands:\n"
+    "  dump          Print a placement file's sections as JSON\n"
+    "  convert       Load a placement file and save it as .wpl, as the editor's Save does\n"
+    "  hash          Print the name hash of each name\n"
+    "  make-hashes   Write a hashes.dat from a list of model names\n"
+    "\n"
+    "Run 'varn-placement COMMAND --help' for the options of a command.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varn-placement"));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString command = arguments.value(0);
+    if (command == u"dump") return varn::cli::runDump(arguments);
+    if (command == u"convert") return varn::cli::runConvert(arguments);
+    if (command == u"hash") return varn::cli::runHash(arguments);
+    if (command == u"make-hashes") return varn::cli::runMakeHashes(arguments);
+    if (command == u"--help" || command == u"-h" || command == u"help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    varn::cli::printError(command.isEmpty()
+                              ? QStringLiteral("No command given; see --help.")
+                              : QStringLiteral("Unknown command \"%1\"; see --help.").arg(command));
+    return varn::cli::kUsageError;
+}
