@@ -1,0 +1,117 @@
+// Saving must never report success for a file it did not write whole, and must leave the old
+// file as it was.
+
+#include "testfiles.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace varn {
+namespace {
+
+using test::TempFolder;
+using test::text;
+
+// A document of a few hundred kilobytes.
+Document largeDocument() {
+    Document d;
+    for (int i = 0; i < 5000; ++i)
+        d.table(0).appendDefaultRow();
+    for (int i = 0; i < 500; ++i)
+        d.table(9).appendDefaultRow();
+    for (SectionTable& t : d.tables())
+        t.setState(t.rowCount() ? TableState::Changed : TableState::Empty);
+    return d;
+}
+
+void expectFailedSave(const QString& path, const QString& expectedStart) {
+    Document d = largeDocument();
+    HashDictionary dictionary;
+    QString error;
+    EXPECT_FALSE(savePlacementFile(path, {.writeHashTable = true}, d, dictionary, error));
+    EXPECT_TRUE(error.startsWith(expectedStart)) << text(error);
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << text(error);
+    EXPECT_TRUE(d.hasChanges()) << "a failed save must not mark the document saved";
+}
+
+TEST(SaveFaults, FolderThatCannotBeWritten) {
+    // /proc refuses new files even to the superuser.
+    expectFailedSave(QStringLiteral("/proc/varn-placement-test.wpl"),
+                     QStringLiteral("Cannot create file"));
+    if (geteuid() != 0) {
+        TempFolder folder;
+        const QString path = folder.write("old.wpl", "old");
+        QFile::setPermissions(folder.path(""), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        expectFailedSave(path, QStringLiteral("Cannot create file"));
+        QFile::setPermissions(folder.path(""), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+        EXPECT_EQ(folder.read("old.wpl"), QByteArray("old"));
+    }
+}
+
+TEST(SaveFaults, TargetIsAFolder) {
+    TempFolder folder;
+    QDir(folder.path("")).mkdir(QStringLiteral("target.wpl"));
+    expectFailedSave(folder.path("target.wpl"), QStringLiteral("Cannot create file"));
+    EXPECT_TRUE(QFileInfo(folder.path("target.wpl")).isDir());
+}
+
+TEST(SaveFaults, MissingFolder) {
+    TempFolder folder;
+    expectFailedSave(folder.path("gone/x.wpl"), QStringLiteral("Cannot create file"));
+}
+
+// A file-size limit makes the writes come up short for real.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(SaveFaults, ShortWriteLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const QString path = folder.write("old.wpl", "old contents");
+    for (rlim_t limit : {rlim_t{50}, rlim_t{100000}}) {  // in the header, in the records
+        FileSizeLimit guard(limit);
+        expectFailedSave(path, QStringLiteral("Cannot write file"));
+    }
+    EXPECT_EQ(folder.read("old.wpl"), QByteArray("old contents"));
+    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList{"old.wpl"});
+}
+
+TEST(SaveFaults, SuccessReplacesTheFileAndKeepsItsPermissions) {
+    TempFolder folder;
+    const QString path = folder.write("old.wpl", "old contents");
+    QFile::setPermissions(
+        path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    Document d = largeDocument();
+    HashDictionary dictionary;
+    QString error;
+    ASSERT_TRUE(savePlacementFile(path, {}, d, dictionary, error)) << text(error);
+    EXPECT_EQ(QFileInfo(path).size(), 68 + 5000 * 48 + 500 * 388);
+    const QFileDevice::Permissions kept = QFile::permissions(path);
+    EXPECT_TRUE(kept.testFlag(QFileDevice::ReadGroup));
+    EXPECT_FALSE(kept.testFlag(QFileDevice::ReadOther));
+    EXPECT_FALSE(d.hasChanges());
+}
+
+}  // namespace
+}  // namespace varn
