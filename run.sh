@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and opens the editor on the bundled sample.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"
+sample=resources/samples/sample.wpl
+if [ -x build/bin/varn-placement-editor ]; then
+    exec build/bin/varn-placement-editor "$sample" "$@"
+fi
+# Without the window program, show the sample's tables with the headless tool.
+exec build/bin/varn-placement dump --hash-table "$sample"
