@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -71,15 +72,18 @@ public:
         const int size = table.layout().recordSize;
         const qint64 bytes = static_cast<qint64>(table.rowCount()) * size;
         std::unique_ptr<char[]> records(new char[static_cast<std::size_t>(bytes)]);
-        for (int row = 0; row < table.rowCount(); ++row) {
+        constexpr int kRowsPerPiece = 65536;  // the progress bar moves once per piece
+        for (int first = 0; first < table.rowCount(); first += kRowsPerPiece) {
+            const int count = std::min(kRowsPerPiece, table.rowCount() - first);
+            int row = 0;
             int cell = 0;
             QString cause;
-            if (!table.writeRecord(row, records.get() + static_cast<qint64>(row) * size, cell,
-                                   cause)) {
+            if (!table.writeRecords(first, count, records.get() + static_cast<qint64>(first) * size,
+                                    row, cell, cause)) {
                 error = messages::cannotSave(path_, cause, cellPlace(table, row, cell));
                 return false;
             }
-            progress_.advance(1);
+            progress_.advance(count);
         }
         if (!kHostIsLittleEndian)
             reverseNumericFields(records.get(), table.rowCount(), size,

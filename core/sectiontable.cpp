@@ -3,6 +3,7 @@
 #include "fieldtext.h"
 #include "namehash.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace varn {
@@ -89,21 +90,43 @@ void SectionTable::clear() {
     rowCount_ = 0;
 }
 
-bool SectionTable::writeRecord(int row, char* out, int& failedCell, QString& error) const {
-    std::memcpy(out, record(row), static_cast<std::size_t>(layout_->recordSize));
+// Bytes after a string's terminator are saved as zero, as if the text were written anew.
+void SectionTable::clearStringTails(char* out) const {
+    for (const CellLayout& layout : layout_->cells) {
+        if (layout.type != FieldType::Text) continue;
+        char* field = out + layout.offset;
+        auto* zero =
+            static_cast<char*>(std::memchr(field, 0, static_cast<std::size_t>(layout.width)));
+        if (zero) std::memset(zero, 0, static_cast<std::size_t>(field + layout.width - zero));
+    }
+}
+
+bool SectionTable::applyEdits(int row, char* out, int& failedCell, QString& error) const {
+    if (edits_.empty() || !edits_[row]) return true;
     for (int cell = 0; cell < layout_->cellCount(); ++cell) {
-        const CellLayout& layout = layout_->cells[cell];
-        if (layout.save == SaveKind::None) continue;
-        if (const auto* text = edit(row, cell)) {
-            if (!storeFieldText(layout, **text, context_->separator, out, error)) {
-                failedCell = cell;
-                return false;
-            }
-        } else if (layout.type == FieldType::Text) {
-            char* field = out + layout.offset;
-            auto* zero =
-                static_cast<char*>(std::memchr(field, 0, static_cast<std::size_t>(layout.width)));
-            if (zero) std::memset(zero, 0, static_cast<std::size_t>(field + layout.width - zero));
+        const auto* text = edit(row, cell);
+        if (!text || layout_->cells[cell].save == SaveKind::None) continue;
+        if (!storeFieldText(layout_->cells[cell], **text, context_->separator, out, error)) {
+            failedCell = cell;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SectionTable::writeRecords(int first, int count, char* out, int& failedRow, int& failedCell,
+                                QString& error) const {
+    const auto size = static_cast<std::size_t>(layout_->recordSize);
+    std::memcpy(out, record(first), size * static_cast<std::size_t>(count));
+    const bool hasText = std::any_of(layout_->cells.begin(), layout_->cells.end(),
+                                     [](const CellLayout& c) { return c.type == FieldType::Text; });
+    if (!hasText && edits_.empty()) return true;
+    for (int i = 0; i < count; ++i) {
+        char* record = out + size * static_cast<std::size_t>(i);
+        if (hasText) clearStringTails(record);
+        if (!applyEdits(first + i, record, failedCell, error)) {
+            failedRow = first + i;
+            return false;
         }
     }
     return true;

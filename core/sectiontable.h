@@ -52,9 +52,11 @@ public:
     [[nodiscard]] const char* record(int row) const {
         return records_.data() + static_cast<std::size_t>(row) * layout_->recordSize;
     }
-    // The record of a row as saving writes it: the stored fields, each string field zero after
-    // its text, and every edited cell converted. On failure names the cell and its message.
-    [[nodiscard]] bool writeRecord(int row, char* out, int& failedCell, QString& error) const;
+    // The records of count rows from first as saving writes them: the stored fields (copied in
+    // one piece), each string field zero after its text, and every edited cell converted. On
+    // failure names the row, the cell and the conversion's message.
+    [[nodiscard]] bool writeRecords(int first, int count, char* out, int& failedRow,
+                                    int& failedCell, QString& error) const;
 
     // Storage for count records, all zero, replacing every row; filled by the loader.
     char* resetRecords(int count);
@@ -64,6 +66,8 @@ private:
         std::vector<std::optional<QString>> cells;
     };
     [[nodiscard]] QString storedText(int row, int cell) const;
+    [[nodiscard]] bool applyEdits(int row, char* out, int& failedCell, QString& error) const;
+    void clearStringTails(char* out) const;
     [[nodiscard]] const std::optional<QString>* edit(int row, int cell) const;
 
     const SectionLayout* layout_;

@@ -1,0 +1,32 @@
+#pragma once
+
+// The benchmark file: 1,000,000 section 0 rows and 100,000 section 9 rows (about 87 MB), made
+// once by the project's generator and kept in the build folder.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace varn::bench {
+
+inline QString benchFile() {
+    const QString folder = QStringLiteral(VARN_BENCH_DATA);
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/big.wpl");
+    if (!QFileInfo::exists(path)) {
+        const std::string command = std::string(VARN_GENERATOR) +
+                                    " --instances 1000000 --lodculls 100000 --others 0 --seed 7 '" +
+                                    path.toStdString() + "'";
+        if (std::system(command.c_str()) != 0) {
+            std::fprintf(stderr, "cannot generate %s\n", qPrintable(path));
+            std::exit(1);
+        }
+    }
+    return path;
+}
+
+}  // namespace varn::bench
