@@ -1,0 +1,107 @@
+#include "fieldtests.h"
+
+#include "numbertext.h"
+
+#include <cstdint>
+#include <string>
+
+namespace varn {
+namespace {
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool allDigits(std::u16string_view text) {
+    for (char16_t c : text)
+        if (!isDigit(c)) return false;
+    return true;
+}
+
+// Only called on texts already found to be ASCII.
+std::string narrowed(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// "-" followed by digits, or digits alone, non-empty.
+bool isSignedDigits(std::u16string_view text) {
+    if (text.empty() || text == u"-") return false;
+    return allDigits(text.front() == u'-' ? text.substr(1) : text);
+}
+
+bool isFloatSyntax(std::u16string_view text, char separator) {
+    if (text.empty() || text == u"-") return false;
+    if (!isDigit(text.front()) && text.front() != u'-') return false;
+    bool seenSeparator = false;
+    for (char16_t c : text.substr(1)) {
+        if (isDigit(c)) continue;
+        if (c != static_cast<unsigned char>(separator) || seenSeparator) return false;
+        seenSeparator = true;
+    }
+    return true;
+}
+
+constexpr std::u16string_view kHashPrefix = u"[hash:";
+
+}  // namespace
+
+bool isFloatText(std::u16string_view text, char separator) {
+    if (text == u"INF" || text == u"-INF" || text == u"NAN") return true;
+    if (!isFloatSyntax(text, separator)) return false;
+    float value = 0;
+    return parseFloatText(narrowed(text), separator, value) == ParseStatus::Ok;
+}
+
+bool isUnsignedText(std::u16string_view text) {
+    std::uint32_t value = 0;
+    return !text.empty() && allDigits(text) && parseUInt32Text(narrowed(text), value);
+}
+
+bool isIntegerText(std::u16string_view text) {
+    std::int32_t value = 0;
+    return isSignedDigits(text) && parseInt32Text(narrowed(text), value);
+}
+
+bool isNameText(std::u16string_view text) {
+    if (text.empty()) return false;
+    for (char16_t c : text) {
+        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+        if (!letter && !isDigit(c) && c != u'_') return false;
+    }
+    return true;
+}
+
+bool isFittingHashText(std::u16string_view text) {
+    if (text.size() < kHashPrefix.size() + 2 || !text.starts_with(kHashPrefix) ||
+        !text.ends_with(u']'))
+        return false;
+    const std::u16string_view digits =
+        text.substr(kHashPrefix.size(), text.size() - kHashPrefix.size() - 1);
+    std::int64_t value = 0;
+    return allDigits(digits) && parseInt64Text(narrowed(digits), value);
+}
+
+FieldCheck checkField(FieldTest test, std::u16string_view text, char separator) {
+    const auto verdict = [](bool valid, std::u16string_view message) {
+        return valid ? FieldCheck{} : FieldCheck{false, message};
+    };
+    switch (test) {
+        case FieldTest::None:
+            return {};
+        case FieldTest::Float:
+            return verdict(isFloatText(text, separator), kFloatMessage);
+        case FieldTest::Integer:
+            return verdict(isIntegerText(text), kIntegerMessage);
+        case FieldTest::Unsigned:
+            return verdict(isUnsignedText(text), kUnsignedMessage);
+        case FieldTest::Name:
+            return verdict(isNameText(text), kNameMessage);
+        case FieldTest::OptionalName:
+            return verdict(text.empty() || isNameText(text), kNameMessage);
+        case FieldTest::NameOrHash:
+            return verdict(isNameText(text) || isFittingHashText(text), kModelNameMessage);
+    }
+    return {};
+}
+
+}  // namespace varn

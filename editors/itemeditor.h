@@ -1,0 +1,110 @@
+#pragma once
+
+#include "recordlayout.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace varn {
+
+class BalloonHint;
+class SectionTable;
+class StatusIcon;
+
+// Captions the editor takes from the settings file of its section.
+struct EditorTexts {
+    QStringList labels;    // Col0cap, Col1cap, ... in column order; 0 labels the index field
+    QString groupCaption;  // the section 9 editor's name group ("Capa")
+};
+
+// The editor dialog of one section's rows: one field per column, built from the record layout,
+// a status icon per tested field, and an OK that writes the row back only when every field
+// passes its test. Created once and reused for every row the user edits.
+class ItemEditor : public QDialog {
+    Q_OBJECT
+public:
+    ~ItemEditor() override;
+
+    [[nodiscard]] int section() const { return layout_->number; }
+
+    // Fills the fields from a row of the section's table and clears the marks of an earlier OK.
+    // The dialog then writes to that row when its OK succeeds.
+    virtual void openRow(SectionTable& table, int row);
+
+    // Tests every field, marks each, and commits and closes only when all pass (what OK does).
+    void confirm();
+    // Closing forgets the row, so the dialog never writes into a table it was not reopened on.
+    void done(int result) override;
+
+protected:
+    struct Field {
+        int cell = 0;  // cell of the table row the field shows and writes
+        FieldTest test = FieldTest::None;
+        QLineEdit* edit = nullptr;
+        QLabel* label = nullptr;
+        StatusIcon* icon = nullptr;  // nullptr for a field without a test
+    };
+    struct CellWrite {
+        int cell;
+        QString text;
+    };
+
+    ItemEditor(int section, const EditorTexts& texts, QWidget* parent);
+
+    // Adds the next data field for a cell at the given place in container, its label to its
+    // left and its status icon to its right.
+    Field& addField(int cell, QWidget* container, const QRect& geometry, const QString& labelText);
+    // Puts the warning line below the given y.
+    void placeWarningLine(int y);
+    [[nodiscard]] const std::vector<Field>& fields() const { return fields_; }
+    [[nodiscard]] SectionTable* table() const { return table_; }
+    [[nodiscard]] int row() const { return row_; }
+    [[nodiscard]] char separator() const;
+    [[nodiscard]] QString labelText(int column) const;
+    [[nodiscard]] static std::u16string_view textView(const QString& text);
+    [[nodiscard]] static QString messageText(std::u16string_view message);
+
+    // Called for every tested field during OK, after its icon is set.
+    virtual void fieldTested(const Field& field, bool valid);
+    // The cell texts a commit writes, in order. The default writes every field's text in its
+    // write-back form. False (with the field marked) when a text does not convert after all.
+    virtual bool planCommit(std::vector<CellWrite>& writes);
+
+private:
+    void buildFrame();
+    void addDecoration();
+    [[nodiscard]] int extraLabelWidth() const;
+    void addBottomBar();
+    [[nodiscard]] int nextIconNumber();
+    bool testAllFields();
+    [[nodiscard]] bool writeBackText(const Field& field, QString& text) const;
+    void setWarningVisible(bool visible);
+
+    const SectionLayout* layout_;
+    EditorTexts texts_;
+    int warningNumber_;
+    int nextFieldNumber_ = 2;
+    std::vector<Field> fields_;
+    BalloonHint* balloon_ = nullptr;
+    QLineEdit* indexEdit_ = nullptr;
+    QLabel* warningIcon_ = nullptr;
+    QLabel* warningLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    SectionTable* table_ = nullptr;
+    int row_ = -1;
+};
+
+// The editor of a section, or nullptr for a section without one. The main window keeps the
+// returned editors as members so they are gone before it deletes its remaining children.
+[[nodiscard]] std::unique_ptr<ItemEditor> createItemEditor(int section, const EditorTexts& texts,
+                                                           QWidget* parent);
+
+}  // namespace varn
