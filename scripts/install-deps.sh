@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick fonts-dejavu-core
+    g++-mingw-w64-x86-64 wine wine64
 )
 
 missing=()

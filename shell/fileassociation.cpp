@@ -1,0 +1,73 @@
+#include "fileassociation.h"
+
+#include "desktopassociation.h"
+#include "filetyperegistry.h"
+#include "shellstyle.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#ifdef Q_OS_WIN
+#include "win32registry.h"
+#endif
+
+namespace varn {
+
+QString replaceQuestionText() {
+    return QStringLiteral(
+        "Files with the extension .wpl are associated with another program or another copy of "
+        "this one. Associate .wpl files with this program?");
+}
+
+bool MessageBoxReplaceQuestion::confirmReplace() {
+    return QMessageBox::question(parent_, shellstyle::messageTitle(), replaceQuestionText(),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+AssociationOutcome associateFileType(FileTypeAssociation& association, ReplaceQuestion& question,
+                                     QString& error) {
+    switch (association.state()) {
+        case FileTypeAssociation::State::Registered:
+            return AssociationOutcome::AlreadyRegistered;
+        case FileTypeAssociation::State::Different:
+            if (!question.confirmReplace()) return AssociationOutcome::Declined;
+            break;
+        case FileTypeAssociation::State::Missing:
+            break;
+    }
+    return association.write(error) ? AssociationOutcome::Written : AssociationOutcome::Failed;
+}
+
+RegistryAssociation::RegistryAssociation(RegistryAccess& registry, QString executablePath)
+    : registry_(registry), executablePath_(executablePath.toStdU16String()) {}
+
+FileTypeAssociation::State RegistryAssociation::state() {
+    if (!registry_.openKey(kWplExtensionKey, false)) return State::Missing;
+    return isFileTypeRegistered(registry_, executablePath_) ? State::Registered : State::Different;
+}
+
+bool RegistryAssociation::write(QString& error) {
+    std::u16string message;
+    if (registerFileType(registry_, executablePath_, message)) return true;
+    error = QString::fromStdU16String(message);
+    return false;
+}
+
+void associateWplFiles(QWidget* parent) {
+    const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    MessageBoxReplaceQuestion question(parent);
+    QString error;
+#ifdef Q_OS_WIN
+    Win32Registry registry(HKEY_CLASSES_ROOT);
+    RegistryAssociation association(registry, executable);
+#else
+    DesktopAssociation association(executable, DesktopAssociation::placesFromEnvironment());
+#endif
+    if (associateFileType(association, question, error) == AssociationOutcome::Failed) {
+        QMessageBox::critical(parent, shellstyle::messageTitle(), error);
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,167 @@
+#include "settingsdialog.h"
+
+#include "settingsfile.h"
+#include "settingskeys.h"
+#include "shellstyle.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace varn {
+namespace {
+
+constexpr int kWidth = 285;
+constexpr int kHeight = 237;
+constexpr int kWarningIconSize = 16;
+
+QGroupBox* group(const char* name, const QString& title, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// Tight margins: the fixed client area has to hold three groups and the buttons in any font.
+QVBoxLayout* groupLayout(QGroupBox* box) {
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(8, 2, 8, 4);
+    layout->setSpacing(2);
+    return layout;
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(SettingsFile& settings, QToolBar* toolBar, QWidget* parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      settings_(settings),
+      toolBar_(toolBar) {
+    setObjectName(QStringLiteral("TForm10"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+    loadFromSettings();
+}
+
+void SettingsDialog::buildControls() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    shellstyle::paintPanel(panel);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(panel);
+
+    auto* view = group("GroupBox1", QStringLiteral("View "), panel);
+    showToolBar_ = new QCheckBox(QStringLiteral("Show Toolbar"), view);
+    showToolBar_->setObjectName(QStringLiteral("CheckBox1"));
+    showToolBar_->setChecked(true);
+    groupLayout(view)->addWidget(showToolBar_);
+
+    auto* separator = group("GroupBox2", QStringLiteral("Decimal Separator"), panel);
+    pointSeparator_ = new QRadioButton(QStringLiteral("."), separator);
+    pointSeparator_->setObjectName(QStringLiteral("RadioButton1"));
+    commaSeparator_ = new QRadioButton(QStringLiteral(","), separator);
+    commaSeparator_->setObjectName(QStringLiteral("RadioButton2"));
+    auto* separators = new QButtonGroup(separator);
+    separators->addButton(pointSeparator_);
+    separators->addButton(commaSeparator_);
+    pointSeparator_->setChecked(true);
+    auto* warningIcon = new QLabel(separator);
+    warningIcon->setObjectName(QStringLiteral("Image1"));
+    warningIcon->setFixedSize(kWarningIconSize, kWarningIconSize);
+    const QPixmap warning(QStringLiteral(":/art/warning.png"));
+    if (!warning.isNull()) {
+        warningIcon->setPixmap(warning.scaled(kWarningIconSize, kWarningIconSize,
+                                              Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    auto* warningText = new QLabel(
+        QStringLiteral("The Decimal Separator will be changed after program restart."), separator);
+    warningText->setObjectName(QStringLiteral("Label1"));
+    warningText->setWordWrap(true);
+    auto* separatorRow = new QHBoxLayout;
+    separatorRow->addWidget(pointSeparator_);
+    separatorRow->addWidget(commaSeparator_);
+    separatorRow->addStretch();
+    auto* warningRow = new QHBoxLayout;
+    warningRow->setSpacing(4);
+    warningRow->addWidget(warningIcon, 0, Qt::AlignTop);
+    warningRow->addWidget(warningText, 1);
+    auto* separatorLayout = groupLayout(separator);
+    separatorLayout->addLayout(separatorRow);
+    separatorLayout->addLayout(warningRow);
+
+    auto* saving = group("GroupBox3", QStringLiteral("Files Saving"), panel);
+    writeHashTable_ =
+        new QCheckBox(QStringLiteral("Write hashtable to the end of .wpl file"), saving);
+    writeHashTable_->setObjectName(QStringLiteral("CheckBox2"));
+    writeHashTable_->setChecked(true);
+    groupLayout(saving)->addWidget(writeHashTable_);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), panel);
+    cancel->setObjectName(QStringLiteral("Button2"));
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::acceptChanges);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+    layout->addWidget(view);
+    layout->addWidget(separator);
+    layout->addWidget(saving);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void SettingsDialog::loadFromSettings() {
+    using namespace settingskeys;
+    // Values other than the ones named keep the controls as designed.
+    const int separator = settings_.readInteger(kGeneralSection, kSeparator, 0);
+    if (separator == 0) pointSeparator_->setChecked(true);
+    if (separator == 1) commaSeparator_->setChecked(true);
+
+    const bool showToolBar =
+        settings_.readInteger(kGeneralSection, kShowToolBar, kShowToolBarDefault ? 1 : 0) != 0;
+    showToolBar_->setChecked(showToolBar);
+    if (toolBar_) toolBar_->setVisible(showToolBar);
+
+    const int writeHashTable = settings_.readInteger(kGeneralSection, kWriteHashTable, 0);
+    if (writeHashTable == 0) writeHashTable_->setChecked(false);
+    if (writeHashTable == 1) writeHashTable_->setChecked(true);
+}
+
+bool SettingsDialog::write(const QString& key, int value) {
+    QString error;
+    if (settings_.writeInteger(settingskeys::kGeneralSection, key, value, error)) return true;
+    QMessageBox::critical(this, shellstyle::messageTitle(), error);
+    return false;
+}
+
+void SettingsDialog::acceptChanges() {
+    // Each step stops the command when its write fails; what was written before stays.
+    if (!write(settingskeys::kSeparator, commaSeparator_->isChecked() ? 1 : 0)) return;
+    const bool showToolBar = showToolBar_->isChecked();
+    if (toolBar_) toolBar_->setVisible(showToolBar);
+    if (!write(settingskeys::kShowToolBar, showToolBar ? 1 : 0)) return;
+    const bool writeHashTable = writeHashTable_->isChecked();
+    if (!write(settingskeys::kWriteHashTable, writeHashTable ? 1 : 0)) return;
+    emit writeHashTableChanged(writeHashTable);
+    accept();
+}
+
+}  // namespace varn
