@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARN_BUILD_GUI=ON >/dev/null
 cmake --build build -j "$(nproc)"
 sample=resources/samples/sample.wpl
 if [ -x build/bin/varn-placement-editor ]; then

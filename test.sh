@@ -13,9 +13,12 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 jobs=$(nproc)
 
 echo "== Release build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARN_BUILD_GUI=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Windows registry code under wine"
+./scripts/test-win32.sh
 
 echo "== Sanitizers (address, undefined)"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARN_SANITIZE=address,undefined \

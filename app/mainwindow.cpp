@@ -1,0 +1,148 @@
+#include "mainwindow.h"
+
+#include "aboutbox.h"
+#include "itemeditor.h"
+#include "rowcommands.h"
+#include "sectionpages.h"
+#include "settingsdialog.h"
+#include "settingskeys.h"
+#include "statusprogress.h"
+#include "userprompts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace varn {
+
+namespace keys = settingskeys;
+
+MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
+                       const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent),
+      prompts_(prompts),
+      settings_(QDir(programFolder).filePath(QStringLiteral("settings.ini"))) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(kWindowTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/art/program-icon.png")));
+    createToolBar();
+    createMenus();
+    createHeaderPanel();
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("PageControl1"));
+    tabs_->setUsesScrollButtons(true);
+    setCentralWidget(tabs_);
+    pages_ = new SectionPages(document_, tabs_, viewMenu_, this);
+    rowCommands_ = new RowCommands(*pages_, this);
+    createStatusBar();
+    resize(962, 678);
+
+    readRunValues();
+    loadDictionary(programFolder);
+    document_.version = kDefaultVersion;
+    pages_->loadViewCaptions(settings_);
+    pages_->loadColumnWidths(settings_);
+    tabs_->setCurrentIndex(0);
+
+    const QString file = arguments.value(1);
+    if (!file.isEmpty() && QFileInfo(file).isFile() && loadPlacementFile(file)) {
+        currentPath_ = file;
+        if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+// The tool bar, the visible sections, the decimal separator and the hash-table option.
+void MainWindow::readRunValues() {
+    const bool showToolBar =
+        settings_.readBool(keys::kGeneralSection, keys::kShowToolBar, keys::kShowToolBarDefault);
+    toolBar_->setVisible(showToolBar);
+    activeSectionsOnly_ =
+        settings_.readBool(keys::kGeneralSection, keys::kShowActiveTabsOnly, showToolBar);
+    activeSectionsItem_->setChecked(activeSectionsOnly_);
+    if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
+
+    const char separator =
+        settings_.readInteger(keys::kGeneralSection, keys::kSeparator, 0) != 0 ? ',' : '.';
+    pages_->beginDocumentChange();
+    document_ = Document(separator);
+    pages_->endDocumentChange();
+    writeHashTable_ = settings_.readInteger(keys::kGeneralSection, keys::kWriteHashTable, 0) == 1;
+}
+
+// Without a readable hashes.dat the program says so and runs on with no base names.
+void MainWindow::loadDictionary(const QString& programFolder) {
+    QString error;
+    if (!readHashesFile(QDir(programFolder).filePath(QStringLiteral("hashes.dat")),
+                        dictionary_.baseEntries, error)) {
+        dictionary_.baseEntries.clear();
+        showError(error);
+    }
+}
+
+void MainWindow::createDialogs() {
+    std::map<int, std::unique_ptr<ItemEditor>> editors;
+    // Created in the order of their window classes: sections 0, 2, 3, 4, 8, 10, 15, 9.
+    for (int section : {0, 2, 3, 4, 8, 10, 15, 9}) {
+        EditorTexts texts;
+        const QString group = keys::sectionGroup(section);
+        for (int column = 0; column < sectionLayout(section)->columnCount(); ++column)
+            texts.labels << settings_.readString(group, keys::columnCaptionKey(column));
+        if (section == 9)
+            texts.groupCaption = settings_.readString(group, keys::kLodCullGroupCaption);
+        editors[section] = createItemEditor(section, texts, this);
+    }
+    rowCommands_->setEditors(std::move(editors));
+    settingsDialog_ = new SettingsDialog(settings_, toolBar_, this);
+    connect(settingsDialog_, &SettingsDialog::writeHashTableChanged, this,
+            [this](bool on) { writeHashTable_ = on; });
+    aboutBox_ = new AboutBox(this);
+}
+
+void MainWindow::setActiveSectionsOnly(bool on) {
+    QString error;
+    if (!settings_.writeBool(keys::kGeneralSection, keys::kShowActiveTabsOnly, on, error)) {
+        activeSectionsItem_->setChecked(!on);  // nothing changed: the check mark says so
+        showError(error);
+        return;
+    }
+    activeSectionsOnly_ = on;
+    if (on) {
+        pages_->applyActiveSectionsRule();
+    } else {
+        pages_->showAllTabs();
+    }
+}
+
+QString MainWindow::statusMessage() const {
+    return statusPanels_[1]->text();
+}
+
+void MainWindow::setStatusMessage(const QString& text) {
+    statusPanels_[1]->setText(text);
+}
+
+void MainWindow::showError(const QString& message) {
+    prompts_.showError(this, message);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    QString error;
+    // The window closes all the same; only the widths are lost.
+    if (!pages_->saveColumnWidths(settings_, error)) showError(error);
+    event->accept();
+}
+
+}  // namespace varn

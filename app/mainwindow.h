@@ -1,0 +1,104 @@
+#pragma once
+
+#include "document.h"
+#include "hashdictionary.h"
+#include "settingsfile.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QTabWidget;
+class QTableWidget;
+class QToolBar;
+
+namespace varn {
+
+class AboutBox;
+class RowCommands;
+class SectionPages;
+class SettingsDialog;
+class StatusProgress;
+class UserPrompts;
+
+inline const QString kWindowTitle = QStringLiteral("Varn Placement Editor 0.9");
+
+// The program's window: owner of the document, the settings, the name dictionary and the
+// values that hold for the whole run.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the creation steps in order; a file named by the first argument is loaded.
+    MainWindow(const QString& programFolder, UserPrompts& prompts, const QStringList& arguments,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The item editors, the settings dialog and the About box, created after the window.
+    void createDialogs();
+
+    [[nodiscard]] bool loadPlacementFile(const QString& path);
+    [[nodiscard]] bool savePlacementFile(const QString& path);
+    void newDocument();
+    void openFile();
+    bool save();
+    bool saveAs();
+
+    [[nodiscard]] Document& document() { return document_; }
+    [[nodiscard]] HashDictionary& dictionary() { return dictionary_; }
+    [[nodiscard]] SettingsFile& settings() { return settings_; }
+    [[nodiscard]] SectionPages& pages() { return *pages_; }
+    [[nodiscard]] RowCommands& rowCommands() { return *rowCommands_; }
+    [[nodiscard]] QToolBar* toolBar() const { return toolBar_; }
+    [[nodiscard]] const QString& currentPath() const { return currentPath_; }
+    [[nodiscard]] char decimalSeparator() const { return document_.separator(); }
+    [[nodiscard]] bool writeHashTable() const { return writeHashTable_; }
+    void setWriteHashTable(bool on) { writeHashTable_ = on; }
+    [[nodiscard]] bool activeSectionsOnly() const { return activeSectionsOnly_; }
+    [[nodiscard]] QString statusMessage() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createToolBar();
+    void createMenus();
+    void createStatusBar();
+    void createHeaderPanel();
+    void readRunValues();
+    void loadDictionary(const QString& programFolder);
+
+    // Save / Discard / Cancel when some section was changed; false means stop.
+    bool settleUnsavedChanges();
+    void showHeaderCounts();
+    void setStatusMessage(const QString& text);
+    void setActiveSectionsOnly(bool on);
+    void storeSeparator(char separator);
+    void showError(const QString& message);
+
+    UserPrompts& prompts_;
+    SettingsFile settings_;
+    HashDictionary dictionary_;
+    Document document_;
+    QString currentPath_;
+    bool writeHashTable_ = false;
+    bool activeSectionsOnly_ = false;
+
+    QToolBar* toolBar_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableWidget* headerGrid_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    QProgressBar* progressBar_ = nullptr;
+    QAction* activeSectionsItem_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    SectionPages* pages_ = nullptr;
+    RowCommands* rowCommands_ = nullptr;
+    std::unique_ptr<StatusProgress> progress_;
+    SettingsDialog* settingsDialog_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+};
+
+}  // namespace varn

@@ -1,0 +1,197 @@
+// The main window's tool bar, menus, status bar and hidden header panel.
+
+#include "mainwindow.h"
+
+#include "aboutbox.h"
+#include "fileassociation.h"
+#include "sectionpages.h"
+#include "separatorchoice.h"
+#include "settingsdialog.h"
+#include "settingsfile.h"
+#include "statusprogress.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace varn {
+namespace {
+
+QToolButton* addToolButton(QToolBar* bar, const char* name, const char* image, const QString& tip) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(QStringLiteral(":/art/%1.png").arg(QLatin1String(image))));
+    button->setToolTip(tip);
+    button->setFixedSize(31, 30);
+    bar->addWidget(button);
+    return button;
+}
+
+void addSpacer(QToolBar* bar, int width) {
+    auto* spacer = new QWidget(bar);
+    spacer->setFixedWidth(width);
+    bar->addWidget(spacer);
+    bar->addSeparator();
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& text) {
+    QAction* item = menu->addAction(text);
+    item->setObjectName(QLatin1String(name));
+    return item;
+}
+
+}  // namespace
+
+void MainWindow::createToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Tools"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setFixedHeight(30);
+    toolBar_->setContentsMargins(3, 0, 0, 0);
+    toolBar_->toggleViewAction()->setVisible(false);
+
+    connect(addToolButton(toolBar_, "ToolButton1", "toolbar-new", QStringLiteral("New")),
+            &QToolButton::clicked, this, &MainWindow::newDocument);
+    connect(addToolButton(toolBar_, "ToolButton2", "toolbar-open", QStringLiteral("Open")),
+            &QToolButton::clicked, this, &MainWindow::openFile);
+    QToolButton* saveButton =
+        addToolButton(toolBar_, "ToolButton3", "toolbar-save", QStringLiteral("Save"));
+    saveButton->setFixedSize(43, 30);
+    saveButton->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* saveAsMenu = new QMenu(saveButton);
+    saveAsMenu->setObjectName(QStringLiteral("SaveAsMenu"));
+    connect(addItem(saveAsMenu, "SaveAs1", QStringLiteral("Save As..")), &QAction::triggered, this,
+            &MainWindow::saveAs);
+    saveButton->setMenu(saveAsMenu);
+    connect(saveButton, &QToolButton::clicked, this, &MainWindow::save);
+
+    addSpacer(toolBar_, 42);
+    addSpacer(toolBar_, 8);
+    QToolButton* separatorButton =
+        addToolButton(toolBar_, "ToolButton6", "toolbar-separator",
+                      QStringLiteral("Decimal separator of the next start"));
+    separatorButton->setFixedSize(43, 30);
+    separatorButton->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* separatorMenu = new QMenu(separatorButton);
+    separatorMenu->setObjectName(QStringLiteral("SeparatorMenu"));
+    connect(addItem(separatorMenu, "N10", QStringLiteral(".")), &QAction::triggered, this,
+            [this] { storeSeparator('.'); });
+    connect(addItem(separatorMenu, "N11", QStringLiteral(",")), &QAction::triggered, this,
+            [this] { storeSeparator(','); });
+    separatorButton->setMenu(separatorMenu);
+}
+
+void MainWindow::storeSeparator(char separator) {
+    storeSeparatorForNextStart(settings_, separator, this);
+}
+
+void MainWindow::createMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QAction* open = addItem(file, "Open1", QStringLiteral("Open"));
+    open->setIcon(QIcon(QStringLiteral(":/art/toolbar-open.png")));
+    connect(open, &QAction::triggered, this, &MainWindow::openFile);
+    QAction* save = addItem(file, "Save1", QStringLiteral("Save"));
+    save->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
+    connect(save, &QAction::triggered, this, &MainWindow::save);
+    QAction* saveAs = addItem(file, "SaveAs2", QStringLiteral("Save As.."));
+    saveAs->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
+    connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
+    file->addSeparator();
+    connect(addItem(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
+            &MainWindow::close);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    connect(addItem(edit, "Settings1", QStringLiteral("Settings")), &QAction::triggered, this,
+            [this] { settingsDialog_->exec(); });
+    connect(
+        addItem(edit, "AssociateWpl1", QStringLiteral("Associate .wpl files with this program")),
+        &QAction::triggered, this, [this] { associateWplFiles(this); });
+
+    viewMenu_ = bar->addMenu(QStringLiteral("View"));
+    activeSectionsItem_ =
+        addItem(viewMenu_, "ShowActiveSectionsOnly1", QStringLiteral("Show Active Sections Only"));
+    activeSectionsItem_->setCheckable(true);
+    activeSectionsItem_->setChecked(true);
+    connect(activeSectionsItem_, &QAction::triggered, this, &MainWindow::setActiveSectionsOnly);
+    viewMenu_->addSeparator();  // the section items follow, added with their pages
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    connect(addItem(help, "About1", QStringLiteral("About")), &QAction::triggered, this,
+            [this] { aboutBox_->exec(); });
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    const int widths[] = {150, 500, 50};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusPanels_[i]->setFixedWidth(widths[i]);
+        statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(statusPanels_[i]);
+    }
+    statusPanels_[0]->setText(kWindowTitle);
+    // The title needs more than its 150 pixels in some fonts; it is shown whole.
+    statusPanels_[0]->setFixedWidth(std::max(widths[0], statusPanels_[0]->sizeHint().width()));
+    // The progress bar lies over panel 1 while a file is read or written.
+    progressBar_ = new QProgressBar(bar);
+    progressBar_->setObjectName(QStringLiteral("StatusProgressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
+    progress_ = std::make_unique<StatusProgress>(progressBar_, statusPanels_[1]);
+}
+
+void MainWindow::createHeaderPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("Header Information"), this);
+    panel->setObjectName(QStringLiteral("GroupBox2"));
+    auto* layout = new QHBoxLayout(panel);
+    auto* labels = new QWidget(panel);
+    auto* labelLayout = new QVBoxLayout(labels);
+    labelLayout->addWidget(new QLabel(QStringLiteral("Section #:"), labels));
+    labelLayout->addWidget(new QLabel(QStringLiteral("Records count:"), labels));
+    layout->addWidget(labels);
+    headerGrid_ = new QTableWidget(2, kSectionCount, panel);
+    headerGrid_->setObjectName(QStringLiteral("StringGrid1"));
+    headerGrid_->horizontalHeader()->hide();
+    headerGrid_->verticalHeader()->hide();
+    headerGrid_->horizontalHeader()->setDefaultSectionSize(37);
+    headerGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerGrid_->setEnabled(false);
+    QFont bold = headerGrid_->font();
+    bold.setBold(true);
+    for (int c = 0; c < kSectionCount; ++c) {
+        headerGrid_->setItem(0, c, new QTableWidgetItem(QString::number(c)));
+        auto* count = new QTableWidgetItem();
+        count->setFont(bold);
+        headerGrid_->setItem(1, c, count);
+    }
+    layout->addWidget(headerGrid_);
+    // Nothing shows this panel; it only mirrors the header of the last file read or written.
+    panel->hide();
+}
+
+void MainWindow::showHeaderCounts() {
+    for (int c = 0; c < kSectionCount; ++c) {
+        headerGrid_->item(0, c)->setText(QString::number(c));
+        headerGrid_->item(1, c)->setText(QString::number(document_.headerCounts[c]));
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace varn {
+
+class ItemEditor;
+class SectionPages;
+struct SectionPage;
+struct SectionNames;
+
+// Adding, editing and deleting rows from each list's context menu and by double-click.
+class RowCommands : public QObject {
+    Q_OBJECT
+public:
+    RowCommands(SectionPages& pages, QWidget* window);
+    ~RowCommands() override;
+
+    void setEditors(std::map<int, std::unique_ptr<ItemEditor>> editors);
+    [[nodiscard]] ItemEditor* editor(int section) const;
+    [[nodiscard]] QMenu* contextMenu(int section) const;
+
+    // Appends a row of default texts, selects it and opens the section's editor on it; the row
+    // stays when the editor is cancelled.
+    void addDefaultRow(int section);
+    // Removes the selected row; the rows after it are renumbered.
+    void deleteSelectedRow(int section);
+    // Opens the section's editor on the selected row, when there is one.
+    void openRowEditor(int section);
+    // Enables the items for the current selection and pops the menu up beside the pointer.
+    void showContextMenu(int section);
+
+private:
+    struct Menu {
+        QMenu* menu = nullptr;
+        QAction* edit = nullptr;
+        QAction* add = nullptr;
+        QAction* remove = nullptr;
+    };
+    void attach(SectionPage& page, const SectionNames& names);
+
+    SectionPages& pages_;
+    QWidget* window_;
+    std::map<int, Menu> menus_;
+    std::map<int, std::unique_ptr<ItemEditor>> editors_;
+};
+
+}  // namespace varn

@@ -1,0 +1,196 @@
+#include "sectionpages.h"
+
+#include "sectionnames.h"
+#include "settingsfile.h"
+#include "settingskeys.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace varn {
+namespace {
+
+constexpr int kRowHeight = 20;
+
+void setUpView(QTableView* view) {
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setShowGrid(true);
+    view->setWordWrap(false);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A fixed row height keeps a million rows free to lay out.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->horizontalHeader()->setMinimumSectionSize(0);  // a width of 0 hides a column
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, QColor(234, 234, 234));
+    view->setPalette(palette);
+}
+
+}  // namespace
+
+int SectionPage::selectedRow() const {
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void SectionPage::selectRow(int row) const {
+    // Through the selection model: the view's own selectRow finds no row while the first
+    // column is 0 pixels wide.
+    const QModelIndex index = model->index(row, 0);
+    view->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index);
+}
+
+SectionPages::SectionPages(Document& document, QTabWidget* tabs, QMenu* viewMenu, QObject* parent)
+    : QObject(parent), document_(document), tabs_(tabs) {
+    stateIcons_ = {QIcon(QStringLiteral(":/art/tab-empty.png")),
+                   QIcon(QStringLiteral(":/art/tab-loaded.png")),
+                   QIcon(QStringLiteral(":/art/tab-changed.png"))};
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        const SectionNames& names = kSectionNames[i];
+        pages_[i].section = names.section;
+        createPage(pages_[i], names.tab, names.list, names.viewItem, viewMenu);
+    }
+}
+
+void SectionPages::createPage(SectionPage& page, const char* tabName, const char* listName,
+                              const char* viewItemName, QMenu* viewMenu) {
+    page.tab = new QWidget(tabs_);
+    page.tab->setObjectName(QLatin1String(tabName));
+    page.view = new QTableView(page.tab);
+    page.view->setObjectName(QLatin1String(listName));
+    page.model = new SectionModel(document_, page.section, page.view);
+    page.view->setModel(page.model);
+    setUpView(page.view);
+    for (int column = page.model->visibleColumnCount(); column < page.model->columnCount();
+         ++column)
+        page.view->setColumnHidden(column, true);
+    auto* layout = new QVBoxLayout(page.tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page.view);
+    tabs_->addTab(page.tab, stateIcons_[0], QString());
+
+    page.viewItem = viewMenu->addAction(QStringLiteral("Section %1").arg(page.section));
+    page.viewItem->setObjectName(QLatin1String(viewItemName));
+    page.viewItem->setCheckable(true);
+    page.viewItem->setChecked(true);
+    // The item toggles its own check mark first; the tab follows it.
+    connect(page.viewItem, &QAction::triggered, this,
+            [this, &page](bool checked) { tabs_->setTabVisible(tabIndex(page), checked); });
+}
+
+SectionPage& SectionPages::page(int section) {
+    for (SectionPage& p : pages_)
+        if (p.section == section) return p;
+    Q_ASSERT_X(false, "SectionPages::page", "no such section");
+    return pages_[0];
+}
+
+int SectionPages::tabIndex(const SectionPage& page) const {
+    return tabs_->indexOf(page.tab);
+}
+
+void SectionPages::refreshSectionTab(int section) {
+    if (!sectionLayout(section)) return;
+    SectionPage& p = page(section);
+    SectionTable& table = p.model->table();
+    const int index = tabIndex(p);
+    if (table.rowCount() > 0) {
+        tabs_->setTabText(index, QStringLiteral("[%1] %2").arg(table.rowCount()).arg(p.caption));
+    } else {
+        table.setState(TableState::Empty);
+        tabs_->setTabText(index, p.caption);
+    }
+    tabs_->setTabIcon(index, stateIcons_[static_cast<int>(table.state())]);
+}
+
+void SectionPages::refreshAllTabs() {
+    for (int section : sectionsInTabOrder())
+        refreshSectionTab(section);
+}
+
+void SectionPages::showAllTabs() {
+    for (const SectionPage& p : pages_)
+        tabs_->setTabVisible(tabIndex(p), true);
+}
+
+void SectionPages::applyActiveSectionsRule() {
+    showAllTabs();
+    bool anyRows = false;
+    for (SectionPage& p : pages_) {
+        const bool hasRows = p.model->table().rowCount() > 0;
+        anyRows = anyRows || hasRows;
+        tabs_->setTabVisible(tabIndex(p), hasRows);
+        p.viewItem->setChecked(hasRows);
+    }
+    if (!anyRows) {
+        tabs_->setTabVisible(tabIndex(pages_[0]), true);
+        pages_[0].viewItem->setChecked(true);
+    }
+}
+
+void SectionPages::loadViewCaptions(const SettingsFile& settings) {
+    using namespace settingskeys;
+    for (SectionPage& p : pages_) {
+        const QString group = sectionGroup(p.section);
+        p.caption = settings.readString(group, tabCaptionKey(p.section));
+        QStringList captions;
+        for (int column = 0; column < p.model->visibleColumnCount(); ++column)
+            captions << settings.readString(group, columnCaptionKey(column));
+        p.model->setCaptions(captions);
+    }
+    refreshAllTabs();
+}
+
+void SectionPages::loadColumnWidths(const SettingsFile& settings) {
+    using namespace settingskeys;
+    for (SectionPage& p : pages_) {
+        const QString group = sectionGroup(p.section);
+        for (int column = 0; column < p.model->visibleColumnCount(); ++column)
+            p.view->setColumnWidth(column, settings.readInteger(group, columnWidthKey(column), 0));
+    }
+}
+
+bool SectionPages::saveColumnWidths(SettingsFile& settings, QString& error) const {
+    using namespace settingskeys;
+    for (const SectionPage& p : pages_) {
+        QList<SettingsFile::Entry> widths;
+        for (int column = 0; column < p.model->visibleColumnCount(); ++column)
+            widths.push_back(
+                {columnWidthKey(column), QString::number(p.view->columnWidth(column))});
+        if (!settings.writeStrings(sectionGroup(p.section), widths, error)) return false;
+    }
+    return true;
+}
+
+void SectionPages::beginDocumentChange() {
+    for (SectionPage& p : pages_)
+        p.model->beginDocumentChange();
+}
+
+void SectionPages::endDocumentChange() {
+    for (SectionPage& p : pages_) {
+        // A reset forgets the header's sections: keep the widths the user has set.
+        QList<int> widths;
+        for (int column = 0; column < p.model->visibleColumnCount(); ++column)
+            widths << p.view->horizontalHeader()->sectionSize(column);
+        p.model->endDocumentChange();
+        for (int column = 0; column < p.model->columnCount(); ++column) {
+            if (column < widths.size()) p.view->setColumnWidth(column, widths[column]);
+            p.view->setColumnHidden(column, column >= p.model->visibleColumnCount());
+        }
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,51 @@
+#include "userprompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace varn {
+
+void DialogPrompts::showError(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, QStringLiteral("Varn Placement Editor"), message);
+}
+
+QString DialogPrompts::askOpenPath(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Windows Placement Files (.wpl) (*.wpl)"),
+                           QStringLiteral("Xenon Placement Files (.xpl) (*.xpl)"),
+                           QStringLiteral("All Files (*.*)")});
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString DialogPrompts::askSavePath(QWidget* parent, const QString& currentPath) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Windows Placement File (.wpl) (*.wpl)"));
+    dialog.setDefaultSuffix(QStringLiteral("wpl"));
+    // Replacing a file is what Save is for; the program never asked before doing it.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!currentPath.isEmpty()) dialog.selectFile(currentPath);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+UserPrompts::UnsavedChoice DialogPrompts::askUnsavedChanges(QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Varn Placement Editor"),
+                    QStringLiteral("The document has changes that are not saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(QStringLiteral("Do you want to save them first?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedChoice::Save;
+        case QMessageBox::Discard:
+            return UnsavedChoice::Discard;
+        default:
+            return UnsavedChoice::Cancel;
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace varn {
+
+// Every question and message box of the main window, behind one seam so that tests can answer
+// them without modal dialogs.
+class UserPrompts {
+public:
+    enum class UnsavedChoice { Save, Discard, Cancel };
+
+    virtual ~UserPrompts() = default;
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+    // The file to open, or empty when the user cancels.
+    virtual QString askOpenPath(QWidget* parent) = 0;
+    // The file to save to, starting from the current path; empty when the user cancels.
+    virtual QString askSavePath(QWidget* parent, const QString& currentPath) = 0;
+    virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
+};
+
+// The real dialogs.
+class DialogPrompts : public UserPrompts {
+public:
+    void showError(QWidget* parent, const QString& message) override;
+    QString askOpenPath(QWidget* parent) override;
+    QString askSavePath(QWidget* parent, const QString& currentPath) override;
+    UnsavedChoice askUnsavedChanges(QWidget* parent) override;
+};
+
+}  // namespace varn
