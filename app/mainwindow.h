@@ -77,6 +77,7 @@ private:
     void setStatusMessage(const QString& text);
     void setActiveSectionsOnly(bool on);
     void storeSeparator(char separator);
+    void associateFileType();
     void showError(const QString& message);
 
     UserPrompts& prompts_;

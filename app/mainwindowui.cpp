@@ -97,6 +97,20 @@ void MainWindow::storeSeparator(char separator) {
     storeSeparatorForNextStart(settings_, separator, this);
 }
 
+void MainWindow::associateFileType() {
+    switch (associateWplFiles(this)) {
+        case AssociationOutcome::Written:
+            setStatusMessage(QStringLiteral(".wpl files now open with this program."));
+            break;
+        case AssociationOutcome::AlreadyRegistered:
+            setStatusMessage(QStringLiteral(".wpl files already open with this program."));
+            break;
+        case AssociationOutcome::Declined:
+        case AssociationOutcome::Failed:
+            break;
+    }
+}
+
 void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));

@@ -55,7 +55,7 @@ bool RegistryAssociation::write(QString& error) {
     return false;
 }
 
-void associateWplFiles(QWidget* parent) {
+AssociationOutcome associateWplFiles(QWidget* parent) {
     const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     MessageBoxReplaceQuestion question(parent);
     QString error;
@@ -65,9 +65,10 @@ void associateWplFiles(QWidget* parent) {
 #else
     DesktopAssociation association(executable, DesktopAssociation::placesFromEnvironment());
 #endif
-    if (associateFileType(association, question, error) == AssociationOutcome::Failed) {
+    const AssociationOutcome outcome = associateFileType(association, question, error);
+    if (outcome == AssociationOutcome::Failed)
         QMessageBox::critical(parent, shellstyle::messageTitle(), error);
-    }
+    return outcome;
 }
 
 }  // namespace varn

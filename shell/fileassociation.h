@@ -61,6 +61,6 @@ private:
 };
 
 // The menu command: this program's association on this platform, errors in a message box.
-void associateWplFiles(QWidget* parent);
+AssociationOutcome associateWplFiles(QWidget* parent);
 
 }  // namespace varn
