@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test: the release build, then the core and
-# command-line tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets everything up, builds, and runs every test: the release build, the Windows registry code
+# under wine, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -22,7 +22,7 @@ echo "== Windows registry code under wine"
 
 echo "== Sanitizers (address, undefined)"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARN_SANITIZE=address,undefined \
-    -DVARN_BUILD_GUI=OFF -DVARN_BUILD_BENCH=OFF >/dev/null
+    -DVARN_BUILD_GUI=ON -DVARN_BUILD_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

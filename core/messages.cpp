@@ -18,8 +18,9 @@ QString cannotCreate(const QString& path, const QString& reason) {
 }
 
 QString cannotWrite(const QString& path, const QString& reason) {
+    const QString sentence = reason.endsWith(u'.') ? reason : reason + u'.';
     return QStringLiteral("Cannot write file \"%1\". %2 The file on disk was left unchanged.")
-        .arg(shown(path), reason);
+        .arg(shown(path), sentence);
 }
 
 QString truncated(const QString& path, qint64 needed, qint64 size) {

@@ -13,6 +13,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -21,6 +23,15 @@ namespace {
 
 constexpr int kModelNameCell = 7;   // section 0: the model name shown for the hash
 constexpr int kModelHashCell = 12;  // section 0: the hash in the side list
+
+// The system's reason for a failed write. After a short write the file device reports no error
+// at all (only a write that stores nothing counts as failed there), so the error number of the
+// failed call says what happened: a full disk, a size limit.
+QString writeFailure(const QFileDevice& file, int errorNumber, qint64 written, qint64 wanted) {
+    if (errorNumber != 0) return QString::fromLocal8Bit(std::strerror(errorNumber));
+    if (file.error() != QFileDevice::NoError || written >= wanted) return file.errorString();
+    return QStringLiteral("Only %1 of %2 bytes could be written.").arg(written).arg(wanted);
+}
 
 QString cellPlace(const SectionTable& table, int row, int cell) {
     return QStringLiteral("section %1, row %2, column \"%3\"")
@@ -61,8 +72,10 @@ public:
         : file_(file), path_(path), progress_(progress) {}
 
     bool write(const char* data, qint64 size, QString& error) {
-        if (file_.write(data, size) == size) return true;
-        error = messages::cannotWrite(path_, file_.errorString());
+        errno = 0;
+        const qint64 written = file_.write(data, size);
+        if (written == size) return true;
+        error = messages::cannotWrite(path_, writeFailure(file_, errno, written, size));
         return false;
     }
 
@@ -133,8 +146,9 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         error = messages::cannotWrite(path, QStringLiteral("Out of memory."));
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        error = messages::cannotWrite(path, file.errorString());
+        error = messages::cannotWrite(path, writeFailure(file, errno, 0, 0));
         return false;
     }
 
