@@ -41,6 +41,16 @@ TableState state(MainWindow& w, int section) {
     return w.document().table(section).state();
 }
 
+// The picture a tab shows: "empty", "loaded" or "changed".
+QString tabImage(MainWindow& w, const char* tab) {
+    const QImage shown = tabsOf(w)->tabIcon(tabIndex(w, tab)).pixmap(16, 16).toImage();
+    for (const char* name : {"tab-empty", "tab-loaded", "tab-changed"}) {
+        const QString path = QStringLiteral(":/art/%1.png").arg(QLatin1String(name));
+        if (!shown.isNull() && shown == QIcon(path).pixmap(16, 16).toImage()) return QLatin1String(name);
+    }
+    return QStringLiteral("none");
+}
+
 // Rows in sections 0 and 9 only.
 QByteArray instancesAndLodCulls(int instances) {
     Bytes b;
@@ -201,6 +211,8 @@ void MainWindowTest::tabCaptionsAndImagesThroughLoadSaveAndNew() {
     QCOMPARE(tabText(*w, "TabSheet4"), QStringLiteral("Section 2"));
     QCOMPARE(state(*w, 0), TableState::InSync);
     QCOMPARE(state(*w, 2), TableState::Empty);
+    QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-loaded"));
+    QCOMPARE(tabImage(*w, "TabSheet4"), QStringLiteral("tab-empty"));
     QCOMPARE(w->statusMessage(), QStringLiteral("Windows Placement File opened successfully!"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Varn Placement Editor 0.9 # ") +
                                    folder.path(QStringLiteral("two.wpl")));
@@ -214,15 +226,18 @@ void MainWindowTest::tabCaptionsAndImagesThroughLoadSaveAndNew() {
     w->document().table(0).setState(TableState::Changed);
     w->pages().refreshSectionTab(0);
     QCOMPARE(tabText(*w, "TabSheet1"), QStringLiteral("[3] Section 0 (Instance)"));
+    QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-changed"));
     const QString saved = folder.path(QStringLiteral("saved.wpl"));
     QVERIFY(w->savePlacementFile(saved));
     QCOMPARE(state(*w, 0), TableState::InSync);
+    QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-loaded"));
     QCOMPARE(w->statusMessage(), QStringLiteral("Windows Placement File saved successfully!"));
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("3"));
 
     w->newDocument();
     QCOMPARE(tabText(*w, "TabSheet1"), QStringLiteral("Section 0 (Instance)"));
     QCOMPARE(state(*w, 0), TableState::Empty);
+    QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-empty"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Varn Placement Editor 0.9"));
     QVERIFY(w->currentPath().isEmpty());
     QCOMPARE(w->document().version, 9u);  // New keeps the version of the last file
