@@ -1,0 +1,92 @@
+#pragma once
+
+// A long random editing session on a real main window: rows added, edited and deleted through
+// the row commands and the modal editors, the document saved and loaded again, and after every
+// step the window compared with the run's own model of the document.
+
+#include "documentmodel.h"
+#include "valuemaker.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <random>
+#include <vector>
+
+class QDialog;
+
+namespace varn {
+class MainWindow;
+}
+
+namespace varn::property {
+
+class EditingRun {
+public:
+    // shownErrors: the messages the window's prompts have shown; a step must add none.
+    EditingRun(MainWindow& window, const QString& folder, std::uint64_t seed, char separator,
+               const std::vector<NameEntry>& baseNames, const QStringList& shownErrors);
+
+    // One random step and the comparison after it; false when the window and the model part.
+    bool step(int index);
+    [[nodiscard]] QString failureReport() const;
+    // How often each kind of step ran.
+    [[nodiscard]] const std::map<QString, int>& stepMix() const { return mix_; }
+    // Rows the document held after a step, on average over the steps run.
+    [[nodiscard]] double averageRows() const {
+        return step_ < 0 ? 0.0 : static_cast<double>(rowsHeld_) / (step_ + 1);
+    }
+
+private:
+    enum class EditorAction { Cancel, Unchanged, Valid, Invalid, TypedThenCancel };
+    struct EditPlan {
+        std::vector<FieldWrite> writes;
+        std::vector<int> invalidCells;  // cells given an invalid text on purpose or left so
+        bool accepted = false;
+    };
+
+    void addRow(int section);
+    void editRow(int section);
+    void deleteRow(int section);
+    void withoutSelection(int section);
+    void save();
+    void reload();
+
+    // Runs the command with whatever it opens driven by act; false when no editor opened.
+    bool withEditor(const std::function<void()>& command, const std::function<void(QDialog*)>& act);
+    void actOnEditor(QDialog* dialog, int section, int row, EditorAction action, EditPlan& plan);
+    EditPlan plan(int section, int row, EditorAction action);
+    void checkOpenedEditor(QDialog* dialog, int section, int row);
+    void checkRefusal(QDialog* dialog, int section, const EditPlan& plan);
+    void checkFileBytes(const QString& path);
+    void compareWindow();
+    void compareSideCells(int section, int row);
+
+    // kind counts in the step mix; detail only goes into the report of the last steps.
+    void note(const QString& kind, const QString& detail = {});
+    void fail(const QString& problem);
+    [[nodiscard]] EditorAction pickEditorAction(bool adding);
+    [[nodiscard]] static QString describe(const EditPlan& edit);
+    [[nodiscard]] QString describeOffset(const QByteArray& bytes, int offset) const;
+
+    MainWindow& window_;
+    QString folder_;
+    const QStringList& shownErrors_;
+    std::mt19937_64 random_;
+    ValueMaker values_;
+    DocumentModel model_;
+    std::vector<NameEntry> baseNames_;
+    std::map<int, std::vector<EditorField>> fields_;
+    bool writeHashTable_ = true;
+    QString savedPath_;
+    int step_ = -1;
+    std::int64_t rowsHeld_ = 0;
+    QStringList recent_;  // the last steps, for the report
+    QStringList problems_;
+    std::map<QString, int> mix_;
+};
+
+}  // namespace varn::property

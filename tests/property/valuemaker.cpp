@@ -1,0 +1,309 @@
+#include "valuemaker.h"
+
+#include "modeltext.h"
+
+#include <array>
+#include <limits>
+
+namespace varn::property {
+namespace {
+
+const QString kNameCharacters =
+    QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_");
+// Blanks, punctuation, Latin-1 letters and the euro sign: all in the string fields' code page.
+const QString kTextCharacters = QStringLiteral(
+    " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz"
+    "{|}~\u00E9\u00FC\u00DF\u00C0\u00FF\u20AC");
+
+// Names whose hashes collide by letter case, names of exactly and of more than 24 characters,
+// and the names of the run's hashes.dat.
+const std::array<const char*, 13> kModelNames = {"modelname",
+                                                 "Tree_01",
+                                                 "tree_01",
+                                                 "TREE_01",
+                                                 "rock",
+                                                 "x",
+                                                 "_",
+                                                 "base_rock",
+                                                 "alias_name",
+                                                 "second",
+                                                 "abcdefghijklmnopqrstuvwx",
+                                                 "abcdefghijklmnopqrstuvwxyz",
+                                                 "Lamp_Post_Big_Variant_0001"};
+
+QString leadingZeros(const QString& digits) {
+    return digits.startsWith(QLatin1Char('-')) ? QStringLiteral("-00") + digits.mid(1)
+                                               : QStringLiteral("00") + digits;
+}
+
+}  // namespace
+
+ValueMaker::ValueMaker(std::mt19937_64& random, char separator, std::vector<NameEntry> baseNames)
+    : random_(random), separator_(separator), baseNames_(std::move(baseNames)) {}
+
+TypedValue ValueMaker::valid(Kind kind) {
+    switch (kind) {
+        case Kind::Fixed4:
+        case Kind::Fixed7:
+        case Kind::FloatAsTyped:
+            return validFloat(kind);
+        case Kind::Int:
+        case Kind::NonNegativeInt:
+        case Kind::UInt:
+            return validInteger(kind);
+        case Kind::ModelName:
+            return modelName();
+        case Kind::Name24:
+        case Kind::Name32: {
+            const int width = kind == Kind::Name24 ? 24 : 32;
+            const QString text = chance(15) ? name(width, width) : name(1, width);
+            return {text, text, 0};
+        }
+        case Kind::Text92: {
+            const QString text = anyText(92);
+            return {text, text, 0};
+        }
+        case Kind::ModelHash:
+        case Kind::NameHash:
+        case Kind::Marker:
+            break;
+    }
+    return {};
+}
+
+TypedValue ValueMaker::validFloat(Kind kind) {
+    if (chance(12)) {
+        const WorkedFloat& w = workedFloats()[below(static_cast<int>(workedFloats().size()))];
+        const QString typed = withSeparator(w.typed, separator_);
+        if (kind == Kind::Fixed4) return {typed, withSeparator(w.fixed4, separator_), w.fixed4Bits};
+        if (kind == Kind::Fixed7) return {typed, withSeparator(w.fixed7, separator_), w.fixed7Bits};
+        return {typed, typed, w.typedBits};
+    }
+    if (chance(kind == Kind::FloatAsTyped ? 25 : 8)) return zero(kind);
+    const int range = below(10);
+    const std::int64_t bound = range < 4 ? 64 : range < 7 ? 1600 : (std::int64_t{1} << 20);
+    const std::int64_t k =
+        static_cast<std::int64_t>(random_() % static_cast<std::uint64_t>(2 * bound + 1)) - bound;
+    return sixteenths(kind, k);
+}
+
+// The value k/16 in one of the spellings a user may type for it.
+TypedValue ValueMaker::sixteenths(Kind kind, std::int64_t k) {
+    const QString sep = QString(QLatin1Char(separator_));
+    const QString canonical = sixteenthsFixed(k, separator_);
+    const bool asTyped = kind == Kind::FloatAsTyped;
+    TypedValue v{canonical, asTyped ? QString() : canonical, sixteenthsBits(k)};
+    const QString sign = k < 0 ? QStringLiteral("-") : QString();
+    const QString whole = QString::number((k < 0 ? -k : k) / 16);
+    const QString fraction = canonical.mid(canonical.indexOf(sep) + 1);
+    switch (below(7)) {
+        case 1:
+            v.typed = canonical + QStringLiteral("000");
+            break;
+        case 2:
+            if (k % 16 == 0) v.typed = sign + whole;
+            break;
+        case 3:
+            if (k % 16 == 0) v.typed = sign + whole + sep;
+            break;
+        case 4:
+            v.typed = leadingZeros(canonical);
+            break;
+        case 5:
+            if (k < 0 && k > -16) v.typed = QStringLiteral("-") + sep + fraction;
+            break;
+        case 6:  // digits below what the field keeps; the stored float may differ, the text not
+            if (!asTyped) v.typed = sign + whole + sep + fraction.leftJustified(8, u'0') + u'1';
+            break;
+        default:
+            break;
+    }
+    if (asTyped) v.committed = v.typed;
+    return v;
+}
+
+// Zero in its spellings, the negative ones included: a field shown as typed keeps the sign
+// (the float -0), one written back in fixed form shows "0.0" and saves +0.
+TypedValue ValueMaker::zero(Kind kind) {
+    const QString sep = QString(QLatin1Char(separator_));
+    const bool asTyped = kind == Kind::FloatAsTyped;
+    const std::array<QString, 7> spellings = {"0",   "0" + sep + "0", "000", "-0", "-0" + sep + "0",
+                                              "-00", "-" + sep};
+    // "-." only where it is reformatted: as typed its sign is not settled.
+    const QString typed = spellings[below(asTyped ? 6 : 7)];
+    const bool negative = typed.startsWith(u'-');
+    if (!asTyped) return {typed, "0" + sep + "0", 0};
+    return {typed, typed, negative ? 0x80000000u : 0u};
+}
+
+TypedValue ValueMaker::validInteger(Kind kind) {
+    std::int64_t low = std::numeric_limits<std::int32_t>::min();
+    std::int64_t high = std::numeric_limits<std::int32_t>::max();
+    if (kind == Kind::NonNegativeInt) low = 0;
+    if (kind == Kind::UInt) low = 0, high = std::numeric_limits<std::uint32_t>::max();
+    std::int64_t value = 0;
+    const int pick = below(20);
+    if (pick < 7) {
+        value = std::max<std::int64_t>(low, -100) + below(kind == Kind::Int ? 201 : 101);
+    } else if (pick < 17) {
+        value =
+            low + static_cast<std::int64_t>(random_() % static_cast<std::uint64_t>(high - low + 1));
+    } else {
+        const std::array<std::int64_t, 3> edges = {low, high, 0};
+        value = edges[below(3)];
+    }
+    QString text = QString::number(value);
+    if (chance(15)) text = leadingZeros(text);
+    if (value == 0 && kind == Kind::Int && chance(30)) text = QStringLiteral("-0");
+    return {text, text, static_cast<std::uint32_t>(value)};
+}
+
+TypedValue ValueMaker::modelName() {
+    if (chance(55)) {
+        const QString text =
+            chance(60) ? QString::fromLatin1(kModelNames[below(kModelNames.size())]) : name(1, 30);
+        return {text, text, oneAtATimeHash(text)};
+    }
+    std::uint64_t number = 0;
+    switch (below(6)) {
+        case 0:
+            number = oneAtATimeHash(QString::fromLatin1(kModelNames[below(kModelNames.size())]));
+            break;
+        case 1:
+            number = baseNames_[below(static_cast<int>(baseNames_.size()))].hash;
+            break;
+        case 2:  // beyond 32 bits: kept modulo 2^32
+            number = (static_cast<std::uint64_t>(below(1 << 30) + 1) << 32) + (random_() >> 32);
+            break;
+        case 3:
+            number = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+            break;
+        default:
+            number = random_() >> 32;
+            break;
+    }
+    QString digits = QString::number(number);
+    if (chance(15)) digits = QStringLiteral("00") + digits;
+    const QString text = QStringLiteral("[hash:") + digits + u']';
+    return {text, text, hashTextNumber(text)};
+}
+
+QString ValueMaker::name(int minLength, int maxLength) {
+    const int length = minLength + below(maxLength - minLength + 1);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += kNameCharacters[below(static_cast<int>(kNameCharacters.size()))];
+    return text;
+}
+
+QString ValueMaker::anyText(int maxLength) {
+    const int pick = below(10);
+    const int length = pick == 0 ? 0 : pick == 1 ? maxLength : 1 + below(60);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += kTextCharacters[below(static_cast<int>(kTextCharacters.size()))];
+    return text;
+}
+
+QString ValueMaker::invalid(Kind kind) {
+    const QString sep = QString(QLatin1Char(separator_));
+    const QString other = QString(QLatin1Char(separator_ == '.' ? ',' : '.'));
+    std::vector<QString> texts;
+    switch (kind) {
+        case Kind::Fixed4:
+        case Kind::Fixed7:
+        case Kind::FloatAsTyped:
+            texts = {"",        "-",
+                     sep + "5", "+1",
+                     "1e5",     " 1",
+                     "1 ",      "1" + sep + "2" + sep + "3",
+                     "--1",     "1" + other + "5",
+                     "abc",     "1" + QString(39, u'0'),
+                     "1E0010",  "0x10"};
+            break;
+        case Kind::Int:
+            texts = {"", "-", "1" + sep + "5", "+1", "abc", " 1", "1 ", "--1", "1-"};
+            break;
+        case Kind::NonNegativeInt:
+            texts = {"", "-", "1" + sep + "5", "+1", "abc", " 1", "x1"};
+            break;
+        case Kind::UInt:
+            texts = {"", "-1", "-0", "1" + sep + "5", "+1", "abc", " 1"};
+            break;
+        case Kind::ModelName:
+            texts = {"",         "bad name",   "model.dff",  "my-model",
+                     "[HASH:1]", "[hash:]",    "[hash:12a]", "[hash:-1]",
+                     " rock",    "na\u00EFve", "[hash:1",    "[hash:9223372036854775808]"};
+            break;
+        case Kind::Name24:
+            texts = {"", "bad name", "model-1", "[hash:1]", "a.b", "back\\slash", "na\u00EFve"};
+            break;
+        case Kind::Name32:  // an empty name is an unused slot here, and accepted
+            texts = {"bad name", "model-1", "[hash:1]", "a.b", "back\\slash", "na\u00EFve"};
+            break;
+        default:
+            return {};
+    }
+    return texts[below(static_cast<int>(texts.size()))];
+}
+
+bool ValueMaker::isFloatForm(const QString& text) const {
+    if (text.isEmpty() || text == u"-") return false;
+    if (!text[0].isDigit() && text[0] != u'-') return false;
+    bool separatorSeen = false;
+    for (QChar c : text.mid(1)) {
+        if (c >= u'0' && c <= u'9') continue;
+        if (c != QLatin1Char(separator_) || separatorSeen) return false;
+        separatorSeen = true;
+    }
+    return true;
+}
+
+bool ValueMaker::accepts(Kind kind, const QString& text) const {
+    const auto digitsOnly = [](const QString& t) {
+        if (t.isEmpty()) return false;
+        for (QChar c : t)
+            if (c < u'0' || c > u'9') return false;
+        return true;
+    };
+    switch (kind) {
+        case Kind::Fixed4:
+        case Kind::Fixed7:
+        case Kind::FloatAsTyped:
+            return isFloatForm(text);
+        case Kind::Int:
+            return text.startsWith(u'-') ? digitsOnly(text.mid(1)) : digitsOnly(text);
+        case Kind::NonNegativeInt:
+        case Kind::UInt:
+            return digitsOnly(text);
+        case Kind::ModelName:
+            return isNameForm(text) || isHashTextForm(text);
+        case Kind::Name24:
+        case Kind::Name32:
+            return isNameForm(text);
+        default:
+            return true;
+    }
+}
+
+QString ValueMaker::invalidMessage(Kind kind) {
+    switch (kind) {
+        case Kind::Fixed4:
+        case Kind::Fixed7:
+        case Kind::FloatAsTyped:
+            return QStringLiteral("Enter an floating-point value");
+        case Kind::Int:
+            return QStringLiteral("Enter an integer value");
+        case Kind::UInt:
+            return QStringLiteral("Enter an unsigned integer value");
+        case Kind::ModelName:
+            return QStringLiteral("Only 0-9, A-Z, a-z and _\u00A0 are allowed");
+        case Kind::Name24:
+        case Kind::Name32:
+            return QStringLiteral("Only 0-9, A-Z, a-z and _\u00A0are allowed");
+        default:
+            return {};
+    }
+}
+
+}  // namespace varn::property

@@ -1,0 +1,158 @@
+// The comparisons after each step: every section's rows, captions, cells, side cells, tab
+// caption and tab state against the model, and a saved file against the bytes the model
+// expects.
+
+#include "editingrun.h"
+#include "mainwindow.h"
+#include "modeltext.h"
+#include "sectionpages.h"
+
+#include <QFile>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace varn::property {
+namespace {
+
+constexpr int kMostProblems = 8;
+constexpr int kHeaderBytes = 68;
+
+TabState stateOf(TableState state) {
+    switch (state) {
+        case TableState::Empty:
+            return TabState::Empty;
+        case TableState::InSync:
+            return TabState::InSync;
+        case TableState::Changed:
+            break;
+    }
+    return TabState::Changed;
+}
+
+std::uint32_t little32(const QByteArray& bytes, int offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+}  // namespace
+
+void EditingRun::compareWindow() {
+    auto* tabs = window_.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (const SectionShape& shape : sectionShapes()) {
+        const int section = shape.number;
+        const std::vector<ModelRow>& rows = model_.rows(section);
+        const SectionPage& page = window_.pages().page(section);
+        const QAbstractItemModel* shown = page.view->model();
+        const int count = static_cast<int>(rows.size());
+        if (shown->rowCount() != count) {
+            fail(QStringLiteral("section %1 shows %2 rows, not %3")
+                     .arg(section)
+                     .arg(shown->rowCount())
+                     .arg(count));
+            continue;
+        }
+        const QString caption =
+            count > 0 ? QStringLiteral("[%1] %2").arg(count).arg(shape.caption) : shape.caption;
+        if (tabs->tabText(tabs->indexOf(page.tab)) != caption)
+            fail(QStringLiteral("tab caption '%1', not '%2'")
+                     .arg(tabs->tabText(tabs->indexOf(page.tab)), caption));
+        if (stateOf(window_.document().table(section).state()) != model_.state(section))
+            fail(QStringLiteral("section %1 has tab state %2, not %3")
+                     .arg(section)
+                     .arg(static_cast<int>(window_.document().table(section).state()))
+                     .arg(static_cast<int>(model_.state(section))));
+        for (int r = 0; r < count && problems_.size() < kMostProblems; ++r) {
+            const QString number = shown->data(shown->index(r, 0)).toString();
+            if (number != QString::number(r))
+                fail(QStringLiteral("section %1 row %2 is numbered %3")
+                         .arg(section)
+                         .arg(r)
+                         .arg(number));
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                const QString text =
+                    shown->data(shown->index(r, static_cast<int>(c) + 1)).toString();
+                if (text != rows[r][c].text)
+                    fail(QStringLiteral("section %1 row %2 cell %3 shows '%4', not '%5'")
+                             .arg(section)
+                             .arg(r)
+                             .arg(c)
+                             .arg(text, rows[r][c].text));
+            }
+            compareSideCells(section, r);
+        }
+        if (problems_.size() >= kMostProblems) return;
+    }
+}
+
+// Read from the window alone: a section 0 row's hash is its hash text's value or its name's
+// hash (or the pairing of a base dictionary entry, for a name shown from it); section 9 keeps
+// each of the ten hashes the hash of its name.
+void EditingRun::compareSideCells(int section, int row) {
+    const QAbstractItemModel* shown = window_.pages().page(section).view->model();
+    const auto cell = [&](int c) { return shown->data(shown->index(row, c + 1)).toString(); };
+    if (section == 0) {
+        const QString name = cell(7);
+        const QString hash = cell(12);
+        const bool fromBase = std::any_of(baseNames_.begin(), baseNames_.end(), [&](auto& e) {
+            return e.name == name && QString::number(e.hash) == hash;
+        });
+        const std::uint32_t wanted =
+            isHashTextForm(name) ? hashTextNumber(name) : oneAtATimeHash(name);
+        if (hash != QString::number(wanted) && !(fromBase && !isHashTextForm(name)))
+            fail(QStringLiteral("section 0 row %1: name '%2' with hash %3")
+                     .arg(row)
+                     .arg(name, hash));
+    } else if (section == 9) {
+        for (int k = 0; k < 10; ++k)
+            if (cell(9 + k) != QString::number(oneAtATimeHash(cell(19 + k))))
+                fail(QStringLiteral("section 9 row %1: hash%2 %3 for the name '%4'")
+                         .arg(row)
+                         .arg(k + 1)
+                         .arg(cell(9 + k), cell(19 + k)));
+        if (cell(7) != QStringLiteral("[...]") || cell(8) != QStringLiteral("[...]"))
+            fail(QStringLiteral("section 9 row %1 lost its markers").arg(row));
+    }
+}
+
+void EditingRun::checkFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read back %1").arg(path));
+        return;
+    }
+    const QByteArray written = file.readAll();
+    const QByteArray& expected = model_.savedBytes();
+    if (written == expected) return;
+    const auto [a, b] =
+        std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+    const int offset = static_cast<int>(a - written.begin());
+    fail(QStringLiteral("the file has %1 bytes, %2 expected; first difference at %3 (%4)")
+             .arg(written.size())
+             .arg(expected.size())
+             .arg(offset)
+             .arg(describeOffset(expected, offset)));
+}
+
+// Where a byte of the expected file lies: the header, a field of a record, or the name table.
+QString EditingRun::describeOffset(const QByteArray& bytes, int offset) const {
+    if (offset < kHeaderBytes) return QStringLiteral("header byte %1").arg(offset);
+    int start = kHeaderBytes;
+    for (const SectionShape& shape : sectionShapes()) {
+        const int count = static_cast<int>(little32(bytes, 4 + 4 * shape.number));
+        if (offset < start + count * shape.recordSize) {
+            const int inSection = offset - start;
+            return QStringLiteral("section %1 row %2 record byte %3")
+                .arg(shape.number)
+                .arg(inSection / shape.recordSize)
+                .arg(inSection % shape.recordSize);
+        }
+        start += count * shape.recordSize;
+    }
+    return QStringLiteral("name table byte %1").arg(offset - start);
+}
+
+}  // namespace varn::property
