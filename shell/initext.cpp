@@ -159,7 +159,12 @@ bool IniText::isStorableName(const QString& name) {
 }
 
 bool IniText::isStorableValue(const QString& value) {
-    return !hasLineBreakOrNul(value);
+    // Reading trims the blanks around a value, so a value with its own would come back changed.
+    const auto trimmedOnRead = [](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+    };
+    return !hasLineBreakOrNul(value) &&
+           (value.isEmpty() || (!trimmedOnRead(value.front()) && !trimmedOnRead(value.back())));
 }
 
 }  // namespace varn

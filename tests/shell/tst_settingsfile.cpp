@@ -269,6 +269,13 @@ private slots:
         QTest::newRow("blank around section") << " A"
                                               << "k"
                                               << "1";
+        // Reading trims them, so the value would not come back as written.
+        QTest::newRow("blank before value") << "A"
+                                            << "k"
+                                            << " 1";
+        QTest::newRow("tab after value") << "A"
+                                         << "k"
+                                         << "1\t";
     }
 
     void namesAndValuesThatWouldBreakTheFileAreRefused() {
