@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the release build, the Windows registry code
-# under wine, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under wine, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the fuzzers (VARN_FUZZ_SECONDS=0 replays their inputs without the long runs).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -26,3 +27,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARN_SANITIZE=a
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzzing: regression inputs always, then each target for a while"
+# VARN_FUZZ_SECONDS=0 keeps only the replay of the regression inputs and the seed corpus.
+VARN_FUZZ_SECONDS=${VARN_FUZZ_SECONDS:-30} ./scripts/fuzz.sh
