@@ -41,13 +41,29 @@ bool isFloatSyntax(std::u16string_view text, char separator) {
     return true;
 }
 
+// The exponent form the tables show for very large and very small floats: one digit, the
+// separator and more digits when there are any, "E", an optional "-" and the exponent
+// ("1E0010", "-1.717986918E0010", "6.103515625E-5"). A loaded row showing it must stay editable.
+bool isShownExponentForm(std::u16string_view text, char separator) {
+    if (!text.empty() && text.front() == u'-') text.remove_prefix(1);
+    const std::size_t e = text.find(u'E');
+    if (e == std::u16string_view::npos || e == 0 || !isDigit(text.front())) return false;
+    std::u16string_view mantissa = text.substr(0, e);
+    std::u16string_view exponent = text.substr(e + 1);
+    if (mantissa.size() > 1 && (mantissa[1] != static_cast<unsigned char>(separator) ||
+                                mantissa.size() == 2 || !allDigits(mantissa.substr(2))))
+        return false;
+    if (!exponent.empty() && exponent.front() == u'-') exponent.remove_prefix(1);
+    return !exponent.empty() && allDigits(exponent);
+}
+
 constexpr std::u16string_view kHashPrefix = u"[hash:";
 
 }  // namespace
 
 bool isFloatText(std::u16string_view text, char separator) {
     if (text == u"INF" || text == u"-INF" || text == u"NAN") return true;
-    if (!isFloatSyntax(text, separator)) return false;
+    if (!isFloatSyntax(text, separator) && !isShownExponentForm(text, separator)) return false;
     float value = 0;
     return parseFloatText(narrowed(text), separator, value) == ParseStatus::Ok;
 }

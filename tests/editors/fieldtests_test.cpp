@@ -67,6 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatCase{u"NaN", '.', false}, FloatCase{u" INF", '.', false},
                     FloatCase{u"INFINITY", '.', false}));
 
+// The exponent form the tables show for large and tiny floats, and nothing looser.
+INSTANTIATE_TEST_SUITE_P(
+    ShownExponentForm, FloatTextTest,
+    testing::Values(FloatCase{u"1E0010", '.', true}, FloatCase{u"-1.717986918E0010", '.', true},
+                    FloatCase{u"6,103515625E-5", ',', true}, FloatCase{u"1E10", '.', true},
+                    FloatCase{u"6.1E-5", ',', false}, FloatCase{u"12E3", '.', false},
+                    FloatCase{u"1.E5", '.', false}, FloatCase{u"1E", '.', false},
+                    FloatCase{u"1E+5", '.', false}, FloatCase{u"E5", '.', false},
+                    FloatCase{u"1e5", '.', false}, FloatCase{u"1E99", '.', false}));
+
 struct TextCase {
     std::u16string_view text;
     bool valid;

@@ -1,5 +1,7 @@
 #include "valuemaker.h"
 
+#include <QRegularExpression>
+
 #include "modeltext.h"
 
 #include <array>
@@ -219,7 +221,7 @@ QString ValueMaker::invalid(Kind kind) {
                      "1 ",      "1" + sep + "2" + sep + "3",
                      "--1",     "1" + other + "5",
                      "abc",     "1" + QString(39, u'0'),
-                     "1E0010",  "0x10"};
+                     "12E3",    "0x10"};
             break;
         case Kind::Int:
             texts = {"", "-", "1" + sep + "5", "+1", "abc", " 1", "1 ", "--1", "1-"};
@@ -248,6 +250,12 @@ QString ValueMaker::invalid(Kind kind) {
 }
 
 bool ValueMaker::isFloatForm(const QString& text) const {
+    // The exponent form the tables show for large and tiny floats passes too.
+    const QString separator = QRegularExpression::escape(QString(QLatin1Char(separator_)));
+    static const auto exponent = [](const QString& sep) {
+        return QRegularExpression(QStringLiteral("^-?[0-9](%1[0-9]+)?E-?[0-9]+$").arg(sep));
+    };
+    if (exponent(separator).match(text).hasMatch()) return true;
     if (text.isEmpty() || text == u"-") return false;
     if (!text[0].isDigit() && text[0] != u'-') return false;
     bool separatorSeen = false;
