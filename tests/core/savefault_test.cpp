@@ -1,6 +1,7 @@
 // Saving must never report success for a file it did not write whole, and must leave the old
 // file as it was.
 
+#include "filesizelimit.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 namespace varn {
 namespace {
 
+using test::FileSizeLimit;
 using test::TempFolder;
 using test::text;
 
@@ -65,26 +67,6 @@ TEST(SaveFaults, MissingFolder) {
     TempFolder folder;
     expectFailedSave(folder.path("gone/x.wpl"), QStringLiteral("Cannot create file"));
 }
-
-// A file-size limit makes the writes come up short for real.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(SaveFaults, ShortWriteLeavesTheOldFileWhole) {
     TempFolder folder;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QString>
 
+#include "filesizelimit.h"
+
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -38,28 +40,6 @@ public:
 private:
     QString folder_;
     bool mounted_ = false;
-};
-
-// A file-size limit for this process: writes past it come up short (SIGXFSZ ignored).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 // A folder nobody can write into: a read-only tmpfs for the superuser, permissions otherwise.
