@@ -85,4 +85,11 @@ void openOn(ItemEditor& editor, SectionTable& table, int row) {
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
 }
 
+QStringList rowTexts(const SectionTable& table, int row) {
+    QStringList texts;
+    for (int cell = 0; cell < table.layout().cellCount(); ++cell)
+        texts << table.cellText(row, cell);
+    return texts;
+}
+
 }  // namespace varn::testkit

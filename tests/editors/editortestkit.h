@@ -33,6 +33,9 @@ void clickOk(const QWidget* dialog);
 [[nodiscard]] bool warningShown(const QWidget* dialog);
 [[nodiscard]] bool warningHidden(const QWidget* dialog);
 
+// Every cell text of the row, side cells included.
+[[nodiscard]] QStringList rowTexts(const SectionTable& table, int row);
+
 // Opens the editor on the row and waits until the dialog is on screen.
 void openOn(ItemEditor& editor, SectionTable& table, int row);
 

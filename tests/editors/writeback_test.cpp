@@ -166,9 +166,7 @@ void WriteBackTest::refusedTextsKeepTheRowWhole() {
     Document document(separator);
     SectionTable& table = document.table(section);
     table.appendDefaultRow();
-    QStringList before;
-    for (int cell = 0; cell < table.layout().cellCount(); ++cell)
-        before << table.cellText(0, cell);
+    const QStringList before = rowTexts(table, 0);
     auto editor = makeEditor(section);
     openOn(*editor, table, 0);
     // A valid change in another field must not reach the row either.
@@ -266,9 +264,7 @@ void WriteBackTest::unchangedOkKeepsTheStoredTexts() {
     Document document(separator);
     SectionTable& table = document.table(section);
     table.appendDefaultRow();
-    QStringList before;
-    for (int cell = 0; cell < table.layout().cellCount(); ++cell)
-        before << table.cellText(0, cell);
+    const QStringList before = rowTexts(table, 0);
     auto editor = makeEditor(section);
     openOn(*editor, table, 0);
     clickOk(editor.get());

@@ -2,6 +2,7 @@
 // when it asks, the desktop's tools (stand-ins that note their calls) present or absent, and
 // the failures it reports.
 
+#include "countingquestion.h"
 #include "desktopassociation.h"
 #include "messages.h"
 
@@ -14,23 +15,11 @@
 
 using varn::AssociationOutcome;
 using varn::DesktopAssociation;
+using varn::test::CountingQuestion;
 
 namespace {
 
 const QString kProgram = QStringLiteral("/opt/varn tools/varn-placement-editor");
-
-class CountingQuestion : public varn::ReplaceQuestion {
-public:
-    explicit CountingQuestion(bool answer) : answer_(answer) {}
-    bool confirmReplace() override {
-        ++asked;
-        return answer_;
-    }
-    int asked = 0;
-
-private:
-    bool answer_;
-};
 
 QByteArray readAll(const QString& path) {
     QFile file(path);

@@ -1,6 +1,7 @@
 // The .wpl association command over the registry held in memory: when it writes without
 // asking, when it does nothing, when it asks, and what a refused key or value leaves behind.
 
+#include "countingquestion.h"
 #include "fileassociation.h"
 #include "filetyperegistry.h"
 #include "memoryregistry.h"
@@ -12,24 +13,12 @@
 
 using varn::AssociationOutcome;
 using varn::MemoryRegistry;
+using varn::test::CountingQuestion;
 
 namespace {
 
 const QString kProgram = QStringLiteral("C:\\Program Files\\Varn\\varn-placement-editor.exe");
 const QString kMovedProgram = QStringLiteral("D:\\Tools\\varn-placement-editor.exe");
-
-class CountingQuestion : public varn::ReplaceQuestion {
-public:
-    explicit CountingQuestion(bool answer) : answer_(answer) {}
-    bool confirmReplace() override {
-        ++asked;
-        return answer_;
-    }
-    int asked = 0;
-
-private:
-    bool answer_;
-};
 
 std::u16string u16(const QString& text) {
     return text.toStdU16String();
