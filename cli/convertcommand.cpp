@@ -9,7 +9,8 @@ namespace varn::cli {
 int runConvert(const QStringList& arguments) {
     CommandLine commandLine(
         QStringLiteral("convert"),
-        QStringLiteral("Loads a placement file and saves it as a little-endian .wpl file."));
+        QStringLiteral("Loads a placement file and saves it as the editor's Save does: "
+                       "big-endian when OUT ends in .xpl, little-endian otherwise."));
     commandLine.addDocumentOptions();
     commandLine.addPositional(QStringLiteral("IN"), QStringLiteral("The file to load"));
     commandLine.addPositional(QStringLiteral("OUT"), QStringLiteral("The file to write"));

@@ -14,7 +14,7 @@ constexpr char kUsage[] =
     "\n"
     "Commands:\n"
     "  dump          Print a placement file's sections as JSON\n"
-    "  convert       Load a placement file and save it as .wpl, as the editor's Save does\n"
+    "  convert       Load a placement file and save it as the editor's Save does\n"
     "  hash          Print the name hash of each name\n"
     "  make-hashes   Write a hashes.dat from a list of model names\n"
     "\n"

@@ -18,7 +18,8 @@ public:
     virtual void end() = 0;
 };
 
-// Big-endian numeric fields exactly when the path ends in ".xpl" (lower case).
+// Big-endian numeric fields exactly when the path ends in ".xpl", in any case: loading reads
+// and saving writes that layout, so what the program writes it reads back.
 [[nodiscard]] bool isBigEndianPath(const QString& path);
 
 struct LoadOptions {
@@ -36,9 +37,10 @@ struct SaveOptions {
     bool writeHashTable = false;  // append a table of the section 0 model names
 };
 
-// Writes the document little-endian through a temporary file renamed over the target. On
-// success the header counts and tab states follow the file written and a written table empties
-// the dictionary's file entries; on failure the old file, the document and the dictionary stay.
+// Writes the document through a temporary file renamed over the target, big-endian when the
+// path is an .xpl name, little-endian otherwise. On success the header counts and tab states
+// follow the file written and a written table empties the dictionary's file entries; on failure
+// the old file, the document and the dictionary stay.
 [[nodiscard]] bool savePlacementFile(const QString& path, const SaveOptions& options,
                                      Document& document, HashDictionary& dictionary, QString& error,
                                      ProgressSink* progress = nullptr);

@@ -73,7 +73,7 @@ bool readRecords(QFile& file, char* data, qint64 count, int recordSize, Progress
 }  // namespace
 
 bool isBigEndianPath(const QString& path) {
-    return path.endsWith(QStringLiteral(".xpl"));
+    return path.endsWith(QStringLiteral(".xpl"), Qt::CaseInsensitive);
 }
 
 std::int64_t appendedTableOffset(const std::array<std::int32_t, kSectionCount>& counts) {

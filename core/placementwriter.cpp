@@ -1,6 +1,7 @@
 // Saving a placement file: the header, each known section assembled in memory and written in
-// one piece, the optional table of model names, all through a temporary file that replaces the
-// target only once everything was written.
+// one piece (big-endian fields for an .xpl name, little-endian otherwise), the optional table of
+// model names, all through a temporary file that replaces the target only once everything was
+// written.
 
 #include "byteorder.h"
 #include "codepage.h"
@@ -20,9 +21,6 @@
 
 namespace varn {
 namespace {
-
-constexpr int kModelNameCell = 7;   // section 0: the model name shown for the hash
-constexpr int kModelHashCell = 12;  // section 0: the hash in the side list
 
 // The system's reason for a failed write. After a short write the file device reports no error
 // at all (only a write that stores nothing counts as failed there), so the error number of the
@@ -48,28 +46,29 @@ QList<HashTableEntry> modelNameEntries(const SectionTable& table, const char* re
     QSet<QString> seenNames;
     QSet<std::uint32_t> seenStoredHashes;  // unedited rows: same hash, same name
     const int size = table.layout().recordSize;
-    const int hashOffset = table.layout().cells[kModelHashCell].offset;
+    const NamedHash model = table.layout().modelName();
+    const int hashOffset = table.layout().cells[model.hashCell].offset;
     for (int row = 0; row < table.rowCount(); ++row) {
-        const bool edited = table.isEdited(row, kModelNameCell);
+        const bool edited = table.isEdited(row, model.nameCell);
         if (!edited) {
             const std::uint32_t stored = loadU32(table.record(row) + hashOffset);
             if (seenStoredHashes.contains(stored)) continue;
             seenStoredHashes.insert(stored);
         }
-        const QString name = table.cellText(row, kModelNameCell);
+        const QString name = table.cellText(row, model.nameCell);
         if (isHashText(name) || seenNames.contains(name)) continue;
         seenNames.insert(name);
         const QByteArray bytes = encodeWindows1252(name);
         if (bytes.size() > kEntryNameSize) continue;
-        entries.push_back({bytes, readLittleU32(records + row * size + hashOffset)});
+        entries.push_back({bytes, loadU32(records + row * size + hashOffset)});
     }
     return entries;
 }
 
 class SectionWriter {
 public:
-    SectionWriter(QSaveFile& file, const QString& path, ProgressStepper& progress)
-        : file_(file), path_(path), progress_(progress) {}
+    SectionWriter(QSaveFile& file, const QString& path, bool bigEndian, ProgressStepper& progress)
+        : file_(file), path_(path), bigEndian_(bigEndian), progress_(progress) {}
 
     bool write(const char* data, qint64 size, QString& error) {
         errno = 0;
@@ -79,8 +78,8 @@ public:
         return false;
     }
 
-    // Assembles the table's records little-endian and writes them; section 0 also yields its
-    // model-name entries while its records are at hand.
+    // Assembles the table's records in the file's byte order and writes them; section 0 also
+    // yields its model-name entries while its records are at hand (in host order).
     bool writeTable(const SectionTable& table, QList<HashTableEntry>* entries, QString& error) {
         const int size = table.layout().recordSize;
         const qint64 bytes = static_cast<qint64>(table.rowCount()) * size;
@@ -98,16 +97,17 @@ public:
             }
             progress_.advance(count);
         }
-        if (!kHostIsLittleEndian)
+        if (entries) *entries = modelNameEntries(table, records.get());
+        if (bigEndian_ == kHostIsLittleEndian)
             reverseNumericFields(records.get(), table.rowCount(), size,
                                  table.layout().numericOffsets);
-        if (entries) *entries = modelNameEntries(table, records.get());
         return write(records.get(), bytes, error);
     }
 
 private:
     QSaveFile& file_;
     const QString& path_;
+    bool bigEndian_;
     ProgressStepper& progress_;
 };
 
@@ -123,19 +123,25 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
     std::array<std::int32_t, kSectionCount> counts{};
     for (const SectionTable& table : document.tables())
         counts[table.number()] = table.rowCount();
+    // The header and the records follow the name's byte order; the name table is always
+    // little-endian.
+    const bool bigEndian = isBigEndianPath(path);
+    auto putField = [bigEndian](char* p, std::uint32_t v) {
+        writeLittleU32(p, bigEndian ? reverseBytes(v) : v);
+    };
     char header[kHeaderSize];
-    writeLittleU32(header, document.version);
+    putField(header, document.version);
     for (int k = 0; k < kSectionCount; ++k)
-        writeLittleU32(header + 4 + 4 * k, static_cast<std::uint32_t>(counts[k]));
+        putField(header + 4 + 4 * k, static_cast<std::uint32_t>(counts[k]));
 
     QList<HashTableEntry> entries;
     try {
         ProgressStepper progress(progressSink, document.totalRows());
-        SectionWriter writer(file, path, progress);
+        SectionWriter writer(file, path, bigEndian, progress);
         if (!writer.write(header, kHeaderSize, error)) return false;
         for (const SectionTable& table : document.tables()) {
             if (table.rowCount() == 0) continue;
-            const bool namesWanted = options.writeHashTable && table.number() == 0;
+            const bool namesWanted = options.writeHashTable && table.layout().modelName().nameCell >= 0;
             if (!writer.writeTable(table, namesWanted ? &entries : nullptr, error)) return false;
         }
         if (!entries.isEmpty()) {

@@ -84,6 +84,12 @@ public:
         return *this;
     }
     CellLayout& last() { return layout_.cells.back(); }
+    [[nodiscard]] int lastCell() const { return layout_.cellCount() - 1; }
+    // The hash of the name in nameCell is saved from hashCell.
+    LayoutBuilder& pair(int nameCell, int hashCell) {
+        layout_.namedHashes.push_back({nameCell, hashCell});
+        return *this;
+    }
 
     SectionLayout build() {
         for (const CellLayout& cell : layout_.cells) {
@@ -111,6 +117,7 @@ SectionLayout instanceLayout() {
         .floatField("Rot Z", 20, TextRule::Fixed7)
         .floatField("Rot W", 24, TextRule::Fixed7);
     // The model name is shown and typed here, but the record's hash is saved from the side cell.
+    const int modelName = b.lastCell() + 1;
     b.add({.caption = "Model name hash",
            .offset = 28,
            .type = FieldType::U32,
@@ -123,7 +130,7 @@ SectionLayout instanceLayout() {
     b.sideList("#").uintField("hash", 28, "");
     b.last().save = SaveKind::Hash;
     b.last().test = FieldTest::None;
-    b.last().hashOfCell = 7;
+    b.pair(modelName, b.lastCell());
     return b.build();
 }
 
@@ -134,15 +141,17 @@ SectionLayout lodCullLayout() {
         b.floatField(corners[i], 4 * i, TextRule::Fixed4);
     b.intField("unkn int", 24, "0").marker("[Hashes]").marker("[Modelnames]");
     b.sideList("\u2116");
+    const int firstHash = b.lastCell() + 1;
     for (int k = 0; k < 10; ++k) {
         b.uintField("hash" + std::to_string(k + 1), 28 + 4 * k, "");
         b.last().save = SaveKind::Hash;
         b.last().test = FieldTest::None;
-        b.last().hashOfCell = 19 + k;  // the name cell of the same slot: model1 is cell 19
     }
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < 10; ++k) {
         b.text("model" + std::to_string(k + 1), 68 + 32 * k, 32, FieldTest::OptionalName,
                "modelname" + std::to_string(k + 1));
+        b.pair(b.lastCell(), firstHash + k);
+    }
     return b.build();
 }
 
@@ -184,6 +193,24 @@ const std::array<SectionLayout, kKnownSectionCount>& layouts() {
 }
 
 }  // namespace
+
+int SectionLayout::hashCellOf(int nameCell) const {
+    for (const NamedHash& pair : namedHashes)
+        if (pair.nameCell == nameCell) return pair.hashCell;
+    return -1;
+}
+
+int SectionLayout::nameCellOf(int hashCell) const {
+    for (const NamedHash& pair : namedHashes)
+        if (pair.hashCell == hashCell) return pair.nameCell;
+    return -1;
+}
+
+NamedHash SectionLayout::modelName() const {
+    for (const NamedHash& pair : namedHashes)
+        if (cells[pair.nameCell].rule == TextRule::HashName) return pair;
+    return {};
+}
 
 std::span<const SectionLayout> sectionsInFileOrder() {
     return layouts();

@@ -46,13 +46,19 @@ struct CellLayout {
     FieldTest test = FieldTest::None;
     bool side = false;        // lives in the hidden side list of the section
     std::string defaultText;  // text of a new row; "Z" stands for a zero float
-    int hashOfCell = -1;      // for a hash cell: the cell whose name gives its hash
 
     [[nodiscard]] bool isFloat() const { return type == FieldType::F32; }
     // Decimals of the trimmed fixed form an editor writes back; 0 means "as typed".
     [[nodiscard]] int writeBackDecimals() const {
         return rule == TextRule::Fixed4 ? 4 : rule == TextRule::Fixed7 ? 7 : 0;
     }
+};
+
+// A name cell and the cell of the hash saved for it: section 0's model name and the hash in its
+// side list, section 9's ten model names and their ten hashes.
+struct NamedHash {
+    int nameCell = -1;
+    int hashCell = -1;
 };
 
 struct SectionLayout {
@@ -63,12 +69,20 @@ struct SectionLayout {
     int visibleCount = 0;             // visible data columns, without the row number
     std::string sideNumberCaption;    // caption of the side list's row-number column
     std::vector<int> numericOffsets;  // offsets of the 4-byte numeric fields, for byte reversal
+    std::vector<NamedHash> namedHashes;  // in slot order
 
     [[nodiscard]] int cellCount() const { return static_cast<int>(cells.size()); }
     [[nodiscard]] int sideCount() const { return cellCount() - visibleCount; }
     [[nodiscard]] bool hasSideList() const { return sideCount() > 0; }
     // Columns of the visible table, the row number included.
     [[nodiscard]] int columnCount() const { return visibleCount + 1; }
+
+    // The hash cell saved for a name cell, or -1 when the cell is no name with a hash.
+    [[nodiscard]] int hashCellOf(int nameCell) const;
+    // The name cell whose hash a cell holds, or -1.
+    [[nodiscard]] int nameCellOf(int hashCell) const;
+    // Section 0: the model name shown through the dictionary and its saved hash; -1 elsewhere.
+    [[nodiscard]] NamedHash modelName() const;
 };
 
 inline constexpr int kSectionCount = 16;

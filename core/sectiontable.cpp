@@ -1,7 +1,6 @@
 #include "sectiontable.h"
 
 #include "fieldtext.h"
-#include "namehash.h"
 
 #include <algorithm>
 #include <cstring>
@@ -58,21 +57,29 @@ void SectionTable::setCellText(int row, int cell, const QString& text) {
     }
 }
 
+RowWrites defaultRowWrites(const SectionLayout& layout, char separator) {
+    RowWrites writes;
+    for (int cell = 0; cell < layout.cellCount(); ++cell) {
+        if (layout.nameCellOf(cell) >= 0) continue;  // follows from its name
+        const QString text = QString::fromStdString(layout.cells[cell].defaultText);
+        writes.push_back({cell, text == u"Z" ? zeroFloatText(separator) : text});
+    }
+    const bool hashed = addNameHashWrites(layout, writes);  // the default names are plain names
+    Q_ASSERT(hashed);
+    (void)hashed;
+    return writes;
+}
+
+void SectionTable::applyWrites(int row, const RowWrites& writes) {
+    for (const CellWrite& write : writes)
+        setCellText(row, write.cell, write.text);
+}
+
 int SectionTable::appendDefaultRow() {
     const int row = rowCount_++;
     records_.resize(records_.size() + static_cast<std::size_t>(layout_->recordSize), '\0');
     if (!edits_.empty()) edits_.emplace_back();
-    const QString zero = zeroFloatText(context_->separator);
-    for (int cell = 0; cell < layout_->cellCount(); ++cell) {
-        const CellLayout& layout = layout_->cells[cell];
-        QString text = QString::fromStdString(layout.defaultText);
-        if (layout.hashOfCell >= 0)
-            text = QString::number(
-                nameHash(QString::fromStdString(layout_->cells[layout.hashOfCell].defaultText)));
-        else if (text == u"Z")
-            text = zero;
-        setCellText(row, cell, text);
-    }
+    applyWrites(row, defaultRowWrites(*layout_, context_->separator));
     return row;
 }
 

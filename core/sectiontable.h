@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellwrites.h"
 #include "hashdictionary.h"
 #include "recordlayout.h"
 
@@ -43,6 +44,7 @@ public:
     // Sets a cell's text; a text equal to the one formatted from the field drops the edit, so
     // the field's stored bits are what is saved.
     void setCellText(int row, int cell, const QString& text);
+    void applyWrites(int row, const RowWrites& writes);
 
     // Appends a row of default texts: zero floats, the default names and their hashes.
     int appendDefaultRow();
@@ -81,5 +83,7 @@ private:
 
 // The text of a zero float with the given separator ("0.0" or "0,0").
 [[nodiscard]] QString zeroFloatText(char separator);
+// The texts of a new row: zero floats, the default names with their hashes, the other defaults.
+[[nodiscard]] RowWrites defaultRowWrites(const SectionLayout& layout, char separator);
 
 }  // namespace varn

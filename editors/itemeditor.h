@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellwrites.h"
 #include "recordlayout.h"
 
 #include <QDialog>
@@ -34,6 +35,7 @@ public:
     ~ItemEditor() override;
 
     [[nodiscard]] int section() const { return layout_->number; }
+    [[nodiscard]] const SectionLayout& layout() const { return *layout_; }
 
     // Fills the fields from a row of the section's table and clears the marks of an earlier OK.
     // The dialog then writes to that row when its OK succeeds.
@@ -51,10 +53,6 @@ protected:
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
         StatusIcon* icon = nullptr;  // nullptr for a field without a test
-    };
-    struct CellWrite {
-        int cell;
-        QString text;
     };
 
     ItemEditor(int section, const EditorTexts& texts, QWidget* parent);

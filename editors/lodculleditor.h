@@ -19,9 +19,6 @@ public:
 protected:
     void fieldTested(const Field& field, bool valid) override;
     bool planCommit(std::vector<CellWrite>& writes) override;
-
-private:
-    [[nodiscard]] int hashCellOf(int nameCell) const;
 };
 
 }  // namespace varn

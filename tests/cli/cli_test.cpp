@@ -171,6 +171,22 @@ TEST(Convert, TableOptionKeepsEveryNameAcrossASave) {
     EXPECT_EQ(before["sections"], after["sections"]);
 }
 
+// A file converted to .xpl and back is the file converted once, and reads as the same tables.
+TEST(Convert, XplRoundTripReadsBackTheSameTables) {
+    QTemporaryDir dir;
+    const QString big = dir.filePath("big.xpl");
+    const QString back = dir.filePath("back.wpl");
+    const QString once = dir.filePath("once.wpl");
+    ASSERT_EQ(tool({"convert", "--hash-table", kSample, big}).exitCode, 0);
+    ASSERT_EQ(tool({"convert", "--hash-table", big, back}).exitCode, 0);
+    ASSERT_EQ(tool({"convert", "--hash-table", kSample, once}).exitCode, 0);
+    EXPECT_NE(readFile(big), readFile(once));
+    EXPECT_EQ(readFile(back), readFile(once));
+    QJsonObject bigDump = dumpJson({"--hash-table", big});
+    QJsonObject onceDump = dumpJson({"--hash-table", once});
+    EXPECT_EQ(bigDump["sections"], onceDump["sections"]);
+}
+
 TEST(Hash, PrintsUnsignedDecimals) {
     const Result r = tool({"hash", "abc", "ABC", "maps\\x", "maps/x", ""});
     EXPECT_EQ(r.exitCode, 0);

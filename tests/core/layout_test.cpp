@@ -79,19 +79,27 @@ TEST(Layout, SaveKindsAgreeWithFieldTypes) {
                 case SaveKind::None:
                     break;
             }
-            if (cell.hashOfCell >= 0) {
-                const CellLayout& name = s.cells[cell.hashOfCell];
-                EXPECT_TRUE(name.rule == TextRule::String || name.rule == TextRule::HashName);
-            }
+        }
+        for (const NamedHash& pair : s.namedHashes) {
+            const CellLayout& name = s.cells[pair.nameCell];
+            EXPECT_TRUE(name.rule == TextRule::String || name.rule == TextRule::HashName);
+            EXPECT_EQ(s.cells[pair.hashCell].save, SaveKind::Hash);
+            EXPECT_TRUE(s.cells[pair.hashCell].side);
         }
     }
+    EXPECT_EQ(sectionLayout(0)->modelName().nameCell, 7);
+    EXPECT_EQ(sectionLayout(0)->modelName().hashCell, 12);
+    EXPECT_EQ(sectionLayout(9)->modelName().nameCell, -1);
     // The section 9 hash k belongs to name k.
     const SectionLayout& lod = *sectionLayout(9);
     for (int k = 0; k < 10; ++k) {
         const CellLayout& hash = lod.cells[lod.visibleCount + k];
         EXPECT_EQ(hash.caption, "hash" + std::to_string(k + 1));
-        EXPECT_EQ(lod.cells[hash.hashOfCell].caption, "model" + std::to_string(k + 1));
-        EXPECT_EQ(lod.cells[hash.hashOfCell].offset, 68 + 32 * k);
+        const int name = lod.nameCellOf(lod.visibleCount + k);
+        ASSERT_GE(name, 0);
+        EXPECT_EQ(lod.cells[name].caption, "model" + std::to_string(k + 1));
+        EXPECT_EQ(lod.cells[name].offset, 68 + 32 * k);
+        EXPECT_EQ(lod.hashCellOf(name), lod.visibleCount + k);
     }
 }
 

@@ -151,17 +151,19 @@ TEST(Load, BigEndianTwinGivesTheSameTables) {
     EXPECT_EQ(big.table(9).cellText(0, 9 + 19), QStringLiteral("lod_name_9"));
 }
 
-TEST(Load, OnlyTheLowerCaseXplEndingReadsBigEndian) {
+TEST(Load, XplEndingInAnyCaseReadsBigEndian) {
     TempFolder folder;
     HashDictionary dictionary;
-    const QByteArray little =
-        Bytes(false).header(counts({{10, 1}}), 3).f32(1).f32(2).f32(3).f32(4).f32(5).f32(6).data;
-    for (const char* name : {"upper.XPL", "mixed.Xpl", "plain.wpl"}) {
-        const Document d = test::loadBytes(folder, name, little, dictionary);
+    const std::pair<const char*, bool> names[] = {
+        {"lower.xpl", true}, {"upper.XPL", true}, {"mixed.Xpl", true},
+        {"plain.wpl", false}, {"b.xpl.wpl", false}, {"noxpl", false}};
+    for (const auto& [name, big] : names) {
+        const QByteArray bytes = Bytes(big).header(counts({{10, 1}}), 3)
+                                     .f32(1).f32(2).f32(3).f32(4).f32(5).f32(6).data;
+        const Document d = test::loadBytes(folder, name, bytes, dictionary);
         EXPECT_EQ(d.table(10).cellText(0, 5), QStringLiteral("6.0")) << name;
+        EXPECT_EQ(isBigEndianPath(QString::fromLatin1(name)), big) << name;
     }
-    EXPECT_TRUE(isBigEndianPath(QStringLiteral("a/b.xpl")));
-    EXPECT_FALSE(isBigEndianPath(QStringLiteral("a/b.xpl.wpl")));
 }
 
 class AppendedTable : public ::testing::Test {

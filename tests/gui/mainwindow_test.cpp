@@ -79,7 +79,7 @@ private slots:
     void tabCaptionsAndImagesThroughLoadSaveAndNew();
     void commandLineFileIsSavedBackWithoutAsking();
     void saveAsAndTheCurrentPath();
-    void bigEndianDocumentIsSavedLittleEndianUnderItsPath();
+    void bigEndianDocumentIsSavedBigEndianUnderItsPath();
     void failedLoadLeavesTheWindowAsItWas();
     void failedSaveReportsAndKeepsTheChangedState();
     void unsavedChangesAreAskedAbout();
@@ -282,7 +282,7 @@ void MainWindowTest::saveAsAndTheCurrentPath() {
     QCOMPARE(w->currentPath(), folder.path(QStringLiteral("other.wpl")));
 }
 
-void MainWindowTest::bigEndianDocumentIsSavedLittleEndianUnderItsPath() {
+void MainWindowTest::bigEndianDocumentIsSavedBigEndianUnderItsPath() {
     ProgramFolder folder;
     folder.copyShipped();
     Bytes big(true);
@@ -295,9 +295,7 @@ void MainWindowTest::bigEndianDocumentIsSavedLittleEndianUnderItsPath() {
     QCOMPARE(w->statusMessage(), QStringLiteral("Xenon Placement File opened successfully!"));
     QCOMPARE(w->currentPath(), folder.path(QStringLiteral("map.xpl")));
     QVERIFY(w->save());
-    Bytes little(false);
-    little.header(counts({{10, 1}}), 3).f32(1).f32(2).f32(3).f32(4).f32(5).f32(6);
-    QCOMPARE(folder.read(QStringLiteral("map.xpl")), little.data);
+    QCOMPARE(folder.read(QStringLiteral("map.xpl")), big.data);
 }
 
 void MainWindowTest::failedLoadLeavesTheWindowAsItWas() {
