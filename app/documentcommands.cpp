@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 
+#include "placementdocument.h"
 #include "placementfile.h"
 #include "sectionpages.h"
 #include "statusprogress.h"
@@ -12,16 +13,11 @@ namespace varn {
 bool MainWindow::loadPlacementFile(const QString& path) {
     setStatusMessage(QStringLiteral(" "));
     QString error;
-    pages_->beginDocumentChange();
-    const bool loaded = varn::loadPlacementFile(path, {.readHashTable = writeHashTable_},
-                                                dictionary_, document_, error, progress_.get());
-    pages_->endDocumentChange();
-    if (!loaded) {
-        showError(error);  // the document and the window are as they were
+    if (!document_->load(path, {.readHashTable = writeHashTable_}, dictionary_, error,
+                         progress_.get())) {
+        showError(error);  // the document, its path and its history are as they were
         return false;
     }
-    setWindowTitle(kWindowTitle + QStringLiteral(" # ") + path);
-    pages_->refreshAllTabs();
     showHeaderCounts();
     setStatusMessage(isBigEndianPath(path)
                          ? QStringLiteral("Xenon Placement File opened successfully!")
@@ -32,26 +28,21 @@ bool MainWindow::loadPlacementFile(const QString& path) {
 bool MainWindow::savePlacementFile(const QString& path) {
     setStatusMessage(QStringLiteral(" "));
     QString error;
-    if (!varn::savePlacementFile(path, {.writeHashTable = writeHashTable_}, document_, dictionary_,
-                                 error, progress_.get())) {
+    if (!document_->save(path, {.writeHashTable = writeHashTable_}, dictionary_, error,
+                         progress_.get())) {
         showError(error);  // the old file is untouched
         return false;
     }
-    setWindowTitle(kWindowTitle + QStringLiteral(" # ") + path);
-    pages_->refreshAllTabs();
     showHeaderCounts();
-    setStatusMessage(QStringLiteral("Windows Placement File saved successfully!"));
+    setStatusMessage(isBigEndianPath(path)
+                         ? QStringLiteral("Xenon Placement File saved successfully!")
+                         : QStringLiteral("Windows Placement File saved successfully!"));
     return true;
 }
 
 void MainWindow::newDocument() {
     if (!settleUnsavedChanges()) return;
-    pages_->beginDocumentChange();
-    document_.clearRows();
-    pages_->endDocumentChange();
-    pages_->refreshAllTabs();
-    currentPath_.clear();
-    setWindowTitle(kWindowTitle);
+    document_->clear();
 }
 
 void MainWindow::openFile() {
@@ -59,23 +50,23 @@ void MainWindow::openFile() {
     const QString path = prompts_.askOpenPath(this);
     if (path.isEmpty() || !loadPlacementFile(path)) return;
     if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
-    currentPath_ = path;
 }
 
 bool MainWindow::save() {
-    if (currentPath_.isEmpty()) return saveAs();
-    return savePlacementFile(currentPath_);
+    if (currentPath().isEmpty()) return saveAs();
+    return savePlacementFile(currentPath());
 }
 
 bool MainWindow::saveAs() {
-    const QString path = prompts_.askSavePath(this, currentPath_);
+    const QString path = prompts_.askSavePath(this, currentPath());
     if (path.isEmpty()) return false;
-    currentPath_ = path;
+    // The chosen name is the document's from now on, even when writing it fails.
+    document_->setPath(path);
     return savePlacementFile(path);
 }
 
 bool MainWindow::settleUnsavedChanges() {
-    if (!document_.hasChanges()) return true;
+    if (!document_->hasChanges()) return true;
     switch (prompts_.askUnsavedChanges(this)) {
         case UserPrompts::UnsavedChoice::Save:
             return save();

@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "itemeditor.h"
+#include "placementdocument.h"
 #include "rowcommands.h"
 #include "sectionpages.h"
 #include "settingsdialog.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -32,6 +34,9 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(kWindowTitle);
     setWindowIcon(QIcon(QStringLiteral(":/art/program-icon.png")));
+    // The separator is fixed for the run: every text of the document is made with it.
+    createDocument(settings_.readInteger(keys::kGeneralSection, keys::kSeparator, 0) != 0 ? ','
+                                                                                         : '.');
     createToolBar();
     createMenus();
     createHeaderPanel();
@@ -39,28 +44,51 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
     tabs_->setObjectName(QStringLiteral("PageControl1"));
     tabs_->setUsesScrollButtons(true);
     setCentralWidget(tabs_);
-    pages_ = new SectionPages(document_, tabs_, viewMenu_, this);
-    rowCommands_ = new RowCommands(*pages_, this);
+    pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
+    rowCommands_ = new RowCommands(*document_, *pages_, this);
     createStatusBar();
-    resize(962, 678);
+    // The client area, below the menu bar, is 962 x 678 at first show.
+    resize(962, 678 + menuBar()->sizeHint().height());
 
     readRunValues();
     loadDictionary(programFolder);
-    document_.version = kDefaultVersion;
+    document().version = kDefaultVersion;
     pages_->loadViewCaptions(settings_);
     pages_->loadColumnWidths(settings_);
     tabs_->setCurrentIndex(0);
 
     const QString file = arguments.value(1);
-    if (!file.isEmpty() && QFileInfo(file).isFile() && loadPlacementFile(file)) {
-        currentPath_ = file;
-        if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
-    }
+    if (!file.isEmpty() && QFileInfo(file).isFile() && loadPlacementFile(file) &&
+        activeSectionsOnly_)
+        pages_->applyActiveSectionsRule();
 }
 
 MainWindow::~MainWindow() = default;
 
-// The tool bar, the visible sections, the decimal separator and the hash-table option.
+void MainWindow::createDocument(char separator) {
+    document_ = new PlacementDocument(separator, this);
+    connect(document_, &PlacementDocument::changed, this, &MainWindow::refreshTitle);
+}
+
+Document& MainWindow::document() {
+    return document_->document();
+}
+
+const QString& MainWindow::currentPath() const {
+    return document_->path();
+}
+
+char MainWindow::decimalSeparator() const {
+    return document_->document().separator();
+}
+
+// The caption names the file of the document, once it has one.
+void MainWindow::refreshTitle() {
+    const QString& path = document_->path();
+    setWindowTitle(path.isEmpty() ? kWindowTitle : kWindowTitle + QStringLiteral(" # ") + path);
+}
+
+// The tool bar, the visible sections and the hash-table option.
 void MainWindow::readRunValues() {
     const bool showToolBar =
         settings_.readBool(keys::kGeneralSection, keys::kShowToolBar, keys::kShowToolBarDefault);
@@ -69,12 +97,6 @@ void MainWindow::readRunValues() {
         settings_.readBool(keys::kGeneralSection, keys::kShowActiveTabsOnly, showToolBar);
     activeSectionsItem_->setChecked(activeSectionsOnly_);
     if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
-
-    const char separator =
-        settings_.readInteger(keys::kGeneralSection, keys::kSeparator, 0) != 0 ? ',' : '.';
-    pages_->beginDocumentChange();
-    document_ = Document(separator);
-    pages_->endDocumentChange();
     writeHashTable_ = settings_.readInteger(keys::kGeneralSection, keys::kWriteHashTable, 0) == 1;
 }
 

@@ -19,6 +19,7 @@ class QToolBar;
 namespace varn {
 
 class AboutBox;
+class PlacementDocument;
 class RowCommands;
 class SectionPages;
 class SettingsDialog;
@@ -27,8 +28,8 @@ class UserPrompts;
 
 inline const QString kWindowTitle = QStringLiteral("Varn Placement Editor 0.9");
 
-// The program's window: owner of the document, the settings, the name dictionary and the
-// values that hold for the whole run.
+// The program's window: its actions, menus and layout over the open document, and the owner of
+// the settings, the name dictionary and the values that hold for the whole run.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -47,14 +48,15 @@ public:
     bool save();
     bool saveAs();
 
-    [[nodiscard]] Document& document() { return document_; }
+    [[nodiscard]] PlacementDocument& placementDocument() { return *document_; }
+    [[nodiscard]] Document& document();
     [[nodiscard]] HashDictionary& dictionary() { return dictionary_; }
     [[nodiscard]] SettingsFile& settings() { return settings_; }
     [[nodiscard]] SectionPages& pages() { return *pages_; }
     [[nodiscard]] RowCommands& rowCommands() { return *rowCommands_; }
     [[nodiscard]] QToolBar* toolBar() const { return toolBar_; }
-    [[nodiscard]] const QString& currentPath() const { return currentPath_; }
-    [[nodiscard]] char decimalSeparator() const { return document_.separator(); }
+    [[nodiscard]] const QString& currentPath() const;
+    [[nodiscard]] char decimalSeparator() const;
     [[nodiscard]] bool writeHashTable() const { return writeHashTable_; }
     void setWriteHashTable(bool on) { writeHashTable_ = on; }
     [[nodiscard]] bool activeSectionsOnly() const { return activeSectionsOnly_; }
@@ -68,6 +70,7 @@ private:
     void createMenus();
     void createStatusBar();
     void createHeaderPanel();
+    void createDocument(char separator);
     void readRunValues();
     void loadDictionary(const QString& programFolder);
 
@@ -78,13 +81,13 @@ private:
     void setActiveSectionsOnly(bool on);
     void storeSeparator(char separator);
     void associateFileType();
+    void refreshTitle();
     void showError(const QString& message);
 
     UserPrompts& prompts_;
     SettingsFile settings_;
     HashDictionary dictionary_;
-    Document document_;
-    QString currentPath_;
+    PlacementDocument* document_ = nullptr;
     bool writeHashTable_ = false;
     bool activeSectionsOnly_ = false;
 
@@ -95,6 +98,7 @@ private:
     QProgressBar* progressBar_ = nullptr;
     QAction* activeSectionsItem_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     SectionPages* pages_ = nullptr;
     RowCommands* rowCommands_ = nullptr;
     std::unique_ptr<StatusProgress> progress_;

@@ -4,6 +4,7 @@
 
 #include "aboutbox.h"
 #include "fileassociation.h"
+#include "placementdocument.h"
 #include "sectionpages.h"
 #include "separatorchoice.h"
 #include "settingsdialog.h"
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -128,12 +130,22 @@ void MainWindow::createMenus() {
     connect(addItem(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
             &MainWindow::close);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
-    connect(addItem(edit, "Settings1", QStringLiteral("Settings")), &QAction::triggered, this,
-            [this] { settingsDialog_->exec(); });
-    connect(
-        addItem(edit, "AssociateWpl1", QStringLiteral("Associate .wpl files with this program")),
-        &QAction::triggered, this, [this] { associateWplFiles(this); });
+    editMenu_ = bar->addMenu(QStringLiteral("Edit"));
+    // Undo and Redo name the command they act on ("Undo Delete Row 17 of Section 0").
+    QAction* undo = document_->undoStack().createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("Undo1"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = document_->undoStack().createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("Redo1"));
+    redo->setShortcuts(QKeySequence::Redo);
+    editMenu_->addAction(undo);
+    editMenu_->addAction(redo);
+    editMenu_->addSeparator();
+    connect(addItem(editMenu_, "Settings1", QStringLiteral("Settings")), &QAction::triggered,
+            this, [this] { settingsDialog_->exec(); });
+    connect(addItem(editMenu_, "AssociateWpl1",
+                    QStringLiteral("Associate .wpl files with this program")),
+            &QAction::triggered, this, &MainWindow::associateFileType);
 
     viewMenu_ = bar->addMenu(QStringLiteral("View"));
     activeSectionsItem_ =
@@ -204,7 +216,7 @@ void MainWindow::createHeaderPanel() {
 void MainWindow::showHeaderCounts() {
     for (int c = 0; c < kSectionCount; ++c) {
         headerGrid_->item(0, c)->setText(QString::number(c));
-        headerGrid_->item(1, c)->setText(QString::number(document_.headerCounts[c]));
+        headerGrid_->item(1, c)->setText(QString::number(document().headerCounts[c]));
     }
 }
 

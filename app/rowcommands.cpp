@@ -1,18 +1,24 @@
 #include "rowcommands.h"
 
+#include "addrowcommand.h"
+#include "deleterowscommand.h"
+#include "editrowcommand.h"
 #include "itemeditor.h"
+#include "placementdocument.h"
+#include "sectionmodel.h"
 #include "sectionnames.h"
 #include "sectionpages.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 #include <QTableView>
 
 namespace varn {
 
-RowCommands::RowCommands(SectionPages& pages, QWidget* window)
-    : QObject(window), pages_(pages), window_(window) {
+RowCommands::RowCommands(PlacementDocument& document, SectionPages& pages, QWidget* window)
+    : QObject(window), document_(document), pages_(pages), window_(window) {
     for (const SectionNames& names : kSectionNames)
         attach(pages_.page(names.section), names);
 }
@@ -39,9 +45,21 @@ void RowCommands::attach(SectionPage& page, const SectionNames& names) {
     connect(m.remove, &QAction::triggered, this, [this, section] { deleteSelectedRow(section); });
     connect(page.view, &QTableView::customContextMenuRequested, this,
             [this, section] { showContextMenu(section); });
-    connect(page.view, &QTableView::doubleClicked, this,
-            [this, section] { openRowEditor(section); });
+    // A double-click anywhere in the list edits the selected row, also below the last row.
+    page.view->viewport()->installEventFilter(this);
+    page.view->viewport()->setProperty("varnSection", section);
     menus_[section] = m;
+}
+
+bool RowCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const QVariant section = watched->property("varnSection");
+        if (section.isValid()) {
+            openRowEditor(section.toInt());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RowCommands::setEditors(std::map<int, std::unique_ptr<ItemEditor>> editors) {
@@ -66,34 +84,36 @@ void RowCommands::showContextMenu(int section) {
     m.menu->popup(QCursor::pos() + QPoint(15, 0));
 }
 
+bool RowCommands::runEditor(ItemEditor& editor, int section, int row) {
+    const SectionTable& table = document_.model(section).table();
+    editor.openRow(row, table.rowTexts(row), table.context().separator);
+    return editor.exec() == QDialog::Accepted;
+}
+
 void RowCommands::openRowEditor(int section) {
-    SectionPage& page = pages_.page(section);
-    const int row = page.selectedRow();
+    const int row = pages_.page(section).selectedRow();
     ItemEditor* dialog = editor(section);
-    if (row < 0 || !dialog) return;
-    dialog->openRow(page.model->table(), row);
-    dialog->exec();
-    page.model->rowEdited(row);
-    pages_.refreshSectionTab(section);
+    if (row < 0 || !dialog || !runEditor(*dialog, section, row)) return;
+    document_.push(new EditRowCommand(document_, section, row, dialog->confirmedWrites()));
 }
 
 void RowCommands::addDefaultRow(int section) {
-    SectionPage& page = pages_.page(section);
-    const int row = page.model->appendDefaultRow();
-    page.model->table().setState(TableState::Changed);
-    page.selectRow(row);
-    pages_.refreshSectionTab(section);
-    openRowEditor(section);
-    pages_.refreshSectionTab(section);
+    ItemEditor* dialog = editor(section);
+    if (!dialog) return;
+    auto command = std::make_unique<AddRowCommand>(document_, section);
+    pages_.page(section).selectRow(command->row());
+    if (!runEditor(*dialog, section, command->row())) {
+        command->withdraw();
+        return;
+    }
+    command->confirm(dialog->confirmedWrites());
+    document_.push(command.release());
 }
 
 void RowCommands::deleteSelectedRow(int section) {
-    SectionPage& page = pages_.page(section);
-    const int row = page.selectedRow();
+    const int row = pages_.page(section).selectedRow();
     if (row < 0) return;
-    page.model->table().setState(TableState::Changed);
-    page.model->removeRow(row);
-    pages_.refreshSectionTab(section);
+    document_.push(new DeleteRowsCommand(document_, section, {row}));
 }
 
 }  // namespace varn

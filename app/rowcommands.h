@@ -12,30 +12,35 @@ class QWidget;
 namespace varn {
 
 class ItemEditor;
+class PlacementDocument;
 class SectionPages;
 struct SectionPage;
 struct SectionNames;
 
-// Adding, editing and deleting rows from each list's context menu and by double-click.
+// Adding, editing and deleting rows from each list's context menu and by double-click. Each
+// confirmed change is one command in the document's history.
 class RowCommands : public QObject {
     Q_OBJECT
 public:
-    RowCommands(SectionPages& pages, QWidget* window);
+    RowCommands(PlacementDocument& document, SectionPages& pages, QWidget* window);
     ~RowCommands() override;
 
     void setEditors(std::map<int, std::unique_ptr<ItemEditor>> editors);
     [[nodiscard]] ItemEditor* editor(int section) const;
     [[nodiscard]] QMenu* contextMenu(int section) const;
 
-    // Appends a row of default texts, selects it and opens the section's editor on it; the row
-    // stays when the editor is cancelled.
+    // Appends a row of default texts, selects it and opens the section's editor on it; OK keeps
+    // the row as one step of the history, Cancel takes it out again and leaves no trace.
     void addDefaultRow(int section);
     // Removes the selected row; the rows after it are renumbered.
     void deleteSelectedRow(int section);
-    // Opens the section's editor on the selected row, when there is one.
+    // Opens the section's editor on the selected row, when there is one; OK is one step.
     void openRowEditor(int section);
     // Enables the items for the current selection and pops the menu up beside the pointer.
     void showContextMenu(int section);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Menu {
@@ -45,7 +50,10 @@ private:
         QAction* remove = nullptr;
     };
     void attach(SectionPage& page, const SectionNames& names);
+    // Fills the editor from the row and shows it; true when OK closed it.
+    bool runEditor(ItemEditor& editor, int section, int row);
 
+    PlacementDocument& document_;
     SectionPages& pages_;
     QWidget* window_;
     std::map<int, Menu> menus_;

@@ -5,11 +5,14 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <vector>
+
 namespace varn {
 
 // One section's rows for a table view: column 0 is the row number, then the visible cells,
 // then the side cells (kept as hidden columns, so a row and its side cells never drift apart).
-// Texts are formatted only when the view asks for a cell it paints.
+// Texts are formatted only when the view asks for a cell it paints. Every change of rows goes
+// through here, so that views, proxies and the map hear of it.
 class SectionModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -19,21 +22,28 @@ public:
     [[nodiscard]] int section() const { return section_; }
     [[nodiscard]] int visibleColumnCount() const { return table().layout().columnCount(); }
     void setCaptions(const QStringList& captions);
+    [[nodiscard]] QString caption(int column) const { return captions_.value(column); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Row changes go through the model so that the views hear of them.
-    int appendDefaultRow();
-    void removeRow(int row);
-    void rowEdited(int row);
+    // Takes the rows (ascending) out and hands them back; insertRows with the same positions
+    // puts them back where they were.
+    [[nodiscard]] RowBlock takeRows(const std::vector<int>& rows);
+    void insertRows(const std::vector<int>& positions, RowBlock block);
+    // Writes the texts into a row and returns the texts they replaced, latest first, so that
+    // writing those back undoes it.
+    RowWrites applyWrites(int row, const RowWrites& writes);
+
     // Brackets a change of the whole document (load, New).
     void beginDocumentChange() { beginResetModel(); }
     void endDocumentChange() { endResetModel(); }
 
 private:
+    void rowNumbersChangedFrom(int row);
+
     Document& document_;
     int section_;
     QStringList captions_;

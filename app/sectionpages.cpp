@@ -1,5 +1,6 @@
 #include "sectionpages.h"
 
+#include "placementdocument.h"
 #include "sectionnames.h"
 #include "settingsfile.h"
 #include "settingskeys.h"
@@ -10,6 +11,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace varn {
 namespace {
@@ -52,7 +55,8 @@ void SectionPage::selectRow(int row) const {
     view->scrollTo(index);
 }
 
-SectionPages::SectionPages(Document& document, QTabWidget* tabs, QMenu* viewMenu, QObject* parent)
+SectionPages::SectionPages(PlacementDocument& document, QTabWidget* tabs, QMenu* viewMenu,
+                           QObject* parent)
     : QObject(parent), document_(document), tabs_(tabs) {
     stateIcons_ = {QIcon(QStringLiteral(":/art/tab-empty.png")),
                    QIcon(QStringLiteral(":/art/tab-loaded.png")),
@@ -62,6 +66,7 @@ SectionPages::SectionPages(Document& document, QTabWidget* tabs, QMenu* viewMenu
         pages_[i].section = names.section;
         createPage(pages_[i], names.tab, names.list, names.viewItem, viewMenu);
     }
+    connect(&document_, &PlacementDocument::changed, this, &SectionPages::refreshAllTabs);
 }
 
 void SectionPages::createPage(SectionPage& page, const char* tabName, const char* listName,
@@ -70,8 +75,15 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     page.tab->setObjectName(QLatin1String(tabName));
     page.view = new QTableView(page.tab);
     page.view->setObjectName(QLatin1String(listName));
-    page.model = new SectionModel(document_, page.section, page.view);
+    page.model = &document_.model(page.section);
     page.view->setModel(page.model);
+    keepWidthsAcrossReset(page);
+    // The caption counts rows as they come and go, also while an editor is open on a new row.
+    const int section = page.section;
+    for (auto signal : {&SectionModel::rowsInserted, &SectionModel::rowsRemoved})
+        connect(page.model, signal, this, [this, section] { refreshSectionTab(section); });
+    connect(page.model, &SectionModel::modelReset, this,
+            [this, section] { refreshSectionTab(section); });
     setUpView(page.view);
     for (int column = page.model->visibleColumnCount(); column < page.model->columnCount();
          ++column)
@@ -101,18 +113,19 @@ int SectionPages::tabIndex(const SectionPage& page) const {
     return tabs_->indexOf(page.tab);
 }
 
+int SectionPages::tabImage(int section) const {
+    if (document_.model(section).rowCount() == 0) return 0;
+    return document_.isSectionChanged(section) ? 2 : 1;
+}
+
 void SectionPages::refreshSectionTab(int section) {
     if (!sectionLayout(section)) return;
     SectionPage& p = page(section);
-    SectionTable& table = p.model->table();
+    const int rows = p.model->rowCount();
     const int index = tabIndex(p);
-    if (table.rowCount() > 0) {
-        tabs_->setTabText(index, QStringLiteral("[%1] %2").arg(table.rowCount()).arg(p.caption));
-    } else {
-        table.setState(TableState::Empty);
-        tabs_->setTabText(index, p.caption);
-    }
-    tabs_->setTabIcon(index, stateIcons_[static_cast<int>(table.state())]);
+    tabs_->setTabText(index, rows > 0 ? QStringLiteral("[%1] %2").arg(rows).arg(p.caption)
+                                      : p.caption);
+    tabs_->setTabIcon(index, stateIcons_[tabImage(section)]);
 }
 
 void SectionPages::refreshAllTabs() {
@@ -174,23 +187,20 @@ bool SectionPages::saveColumnWidths(SettingsFile& settings, QString& error) cons
     return true;
 }
 
-void SectionPages::beginDocumentChange() {
-    for (SectionPage& p : pages_)
-        p.model->beginDocumentChange();
-}
-
-void SectionPages::endDocumentChange() {
-    for (SectionPage& p : pages_) {
-        // A reset forgets the header's sections: keep the widths the user has set.
-        QList<int> widths;
-        for (int column = 0; column < p.model->visibleColumnCount(); ++column)
-            widths << p.view->horizontalHeader()->sectionSize(column);
-        p.model->endDocumentChange();
-        for (int column = 0; column < p.model->columnCount(); ++column) {
-            if (column < widths.size()) p.view->setColumnWidth(column, widths[column]);
-            p.view->setColumnHidden(column, column >= p.model->visibleColumnCount());
+void SectionPages::keepWidthsAcrossReset(SectionPage& page) {
+    auto widths = std::make_shared<QList<int>>();
+    SectionPage* p = &page;
+    connect(page.model, &SectionModel::modelAboutToBeReset, this, [p, widths] {
+        widths->clear();
+        for (int column = 0; column < p->model->visibleColumnCount(); ++column)
+            *widths << p->view->horizontalHeader()->sectionSize(column);
+    });
+    connect(page.model, &SectionModel::modelReset, this, [p, widths] {
+        for (int column = 0; column < p->model->columnCount(); ++column) {
+            if (column < widths->size()) p->view->setColumnWidth(column, widths->at(column));
+            p->view->setColumnHidden(column, column >= p->model->visibleColumnCount());
         }
-    }
+    });
 }
 
 }  // namespace varn

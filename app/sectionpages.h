@@ -16,6 +16,7 @@ class QTableView;
 
 namespace varn {
 
+class PlacementDocument;
 class SettingsFile;
 
 // One section's tab page: its list and model, and its item in the View menu.
@@ -37,13 +38,16 @@ struct SectionPage {
 class SectionPages : public QObject {
     Q_OBJECT
 public:
-    SectionPages(Document& document, QTabWidget* tabs, QMenu* viewMenu, QObject* parent);
+    SectionPages(PlacementDocument& document, QTabWidget* tabs, QMenu* viewMenu, QObject* parent);
 
     [[nodiscard]] SectionPage& page(int section);
     [[nodiscard]] std::array<SectionPage, kKnownSectionCount>& pages() { return pages_; }
 
-    // "[N] caption" while the table has rows, else the plain caption and the "empty" image.
+    // "[N] caption" while the table has rows, else the plain caption; the image says whether
+    // the section is empty, as last loaded or saved, or changed since.
     void refreshSectionTab(int section);
+    // The tab image's number: 0 no rows, 1 rows as loaded or saved, 2 changed since.
+    [[nodiscard]] int tabImage(int section) const;
     void refreshAllTabs();
     // Only sections with rows visible (section 0 when none has rows), View items to match.
     void applyActiveSectionsRule();
@@ -53,15 +57,14 @@ public:
     void loadColumnWidths(const SettingsFile& settings);
     [[nodiscard]] bool saveColumnWidths(SettingsFile& settings, QString& error) const;
 
-    void beginDocumentChange();
-    void endDocumentChange();
-
 private:
+    // A reset forgets the header's sections: the widths the user set are put back.
+    void keepWidthsAcrossReset(SectionPage& page);
     void createPage(SectionPage& page, const char* tabName, const char* listName,
                     const char* viewItemName, QMenu* viewMenu);
     [[nodiscard]] int tabIndex(const SectionPage& page) const;
 
-    Document& document_;
+    PlacementDocument& document_;
     QTabWidget* tabs_;
     std::array<SectionPage, kKnownSectionCount> pages_;
     std::array<QIcon, 3> stateIcons_;

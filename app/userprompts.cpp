@@ -1,5 +1,7 @@
 #include "userprompts.h"
 
+#include "placementfile.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -16,7 +18,7 @@ QString DialogPrompts::askOpenPath(QWidget* parent) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Windows Placement Files (.wpl) (*.wpl)"),
                            QStringLiteral("Xenon Placement Files (.xpl) (*.xpl)"),
-                           QStringLiteral("All Files (*.*)")});
+                           QStringLiteral("All Files (*)")});
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -24,8 +26,20 @@ QString DialogPrompts::askSavePath(QWidget* parent, const QString& currentPath) 
     QFileDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Windows Placement File (.wpl) (*.wpl)"));
+    // The name decides the byte order of what is written: .xpl big-endian, else little-endian.
+    const QString windowsFilter = QStringLiteral("Windows Placement File (.wpl) (*.wpl)");
+    const QString xenonFilter = QStringLiteral("Xenon Placement File (.xpl) (*.xpl)");
+    dialog.setNameFilters({windowsFilter, xenonFilter});
     dialog.setDefaultSuffix(QStringLiteral("wpl"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, xenonFilter](const QString& filter) {
+                         dialog.setDefaultSuffix(filter == xenonFilter ? QStringLiteral("xpl")
+                                                                       : QStringLiteral("wpl"));
+                     });
+    if (isBigEndianPath(currentPath)) {
+        dialog.selectNameFilter(xenonFilter);
+        dialog.setDefaultSuffix(QStringLiteral("xpl"));
+    }
     // Replacing a file is what Save is for; the program never asked before doing it.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!currentPath.isEmpty()) dialog.selectFile(currentPath);

@@ -17,12 +17,6 @@ const SectionTable& Document::table(int sectionNumber) const {
     return tables_.at(fileOrderIndex(sectionNumber));
 }
 
-bool Document::hasChanges() const {
-    for (const SectionTable& t : tables_)
-        if (t.state() == TableState::Changed) return true;
-    return false;
-}
-
 std::int64_t Document::totalRows() const {
     std::int64_t total = 0;
     for (const SectionTable& t : tables_)
@@ -31,10 +25,8 @@ std::int64_t Document::totalRows() const {
 }
 
 void Document::clearRows() {
-    for (SectionTable& t : tables_) {
+    for (SectionTable& t : tables_)
         t.clear();
-        t.setState(TableState::Empty);
-    }
 }
 
 }  // namespace varn

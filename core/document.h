@@ -34,8 +34,6 @@ public:
     std::uint32_t version = kDefaultVersion;
     std::array<std::int32_t, kSectionCount> headerCounts{};
 
-    // Some section was changed since it was last loaded or saved.
-    [[nodiscard]] bool hasChanges() const;
     [[nodiscard]] std::int64_t totalRows() const;
     // New: every table empty; the version and the header counts stay.
     void clearRows();

@@ -38,9 +38,9 @@ struct SaveOptions {
 };
 
 // Writes the document through a temporary file renamed over the target, big-endian when the
-// path is an .xpl name, little-endian otherwise. On success the header counts and tab states
-// follow the file written and a written table empties the dictionary's file entries; on failure
-// the old file, the document and the dictionary stay.
+// path is an .xpl name, little-endian otherwise. On success the header counts follow the file
+// written and a written table empties the dictionary's file entries; on failure the old file,
+// the document and the dictionary stay.
 [[nodiscard]] bool savePlacementFile(const QString& path, const SaveOptions& options,
                                      Document& document, HashDictionary& dictionary, QString& error,
                                      ProgressSink* progress = nullptr);

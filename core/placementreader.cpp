@@ -128,7 +128,6 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
             }
             if (bigEndian == kHostIsLittleEndian)
                 reverseNumericFields(data, count, size, table.layout().numericOffsets);
-            table.setState(TableState::InSync);
         }
         loaded.version = header.version;
         loaded.headerCounts = header.counts;

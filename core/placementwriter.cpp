@@ -159,8 +159,6 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
     }
 
     document.headerCounts = counts;
-    for (SectionTable& table : document.tables())
-        table.setState(table.rowCount() > 0 ? TableState::InSync : TableState::Empty);
     if (!entries.isEmpty()) dictionary.fileEntries.clear();
     return true;
 }

@@ -29,6 +29,14 @@ QString SectionTable::cellText(int row, int cell) const {
     return storedText(row, cell);
 }
 
+QStringList SectionTable::rowTexts(int row) const {
+    QStringList texts;
+    texts.reserve(layout_->cellCount());
+    for (int cell = 0; cell < layout_->cellCount(); ++cell)
+        texts << cellText(row, cell);
+    return texts;
+}
+
 void SectionTable::appendCellUtf8(int row, int cell, std::string& out) const {
     if (const auto* text = edit(row, cell)) {
         out += (*text)->toStdString();
@@ -47,7 +55,7 @@ void SectionTable::setCellText(int row, int cell, const QString& text) {
     if (edits_.empty()) edits_.resize(static_cast<std::size_t>(rowCount_));
     auto& rowEdits = edits_[row];
     if (!rowEdits) {
-        rowEdits = std::make_unique<RowEdits>();
+        rowEdits = std::make_unique<CellEdits>();
         rowEdits->cells.resize(layout_->cells.size());
     }
     if (asStored) {
@@ -84,10 +92,8 @@ int SectionTable::appendDefaultRow() {
 }
 
 void SectionTable::removeRow(int row) {
-    const auto size = static_cast<std::ptrdiff_t>(layout_->recordSize);
-    records_.erase(records_.begin() + row * size, records_.begin() + (row + 1) * size);
-    if (!edits_.empty()) edits_.erase(edits_.begin() + row);
-    --rowCount_;
+    const int rows[] = {row};
+    (void)takeRows(rows);
 }
 
 void SectionTable::clear() {
@@ -137,6 +143,86 @@ bool SectionTable::writeRecords(int first, int count, char* out, int& failedRow,
         }
     }
     return true;
+}
+
+RowBlock SectionTable::takeRows(std::span<const int> rows) {
+    const auto size = static_cast<std::size_t>(layout_->recordSize);
+    RowBlock block;
+    block.count = static_cast<int>(rows.size());
+    block.records.resize(rows.size() * size);
+    if (!edits_.empty()) block.edits.resize(rows.size());
+    // Rows that stay slide down over the gaps, run by run.
+    std::size_t kept = rows.empty() ? 0 : static_cast<std::size_t>(rows.front());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto row = static_cast<std::size_t>(rows[i]);
+        std::memcpy(block.records.data() + i * size, records_.data() + row * size, size);
+        if (!edits_.empty()) block.edits[i] = std::move(edits_[row]);
+        const std::size_t runEnd =
+            i + 1 < rows.size() ? static_cast<std::size_t>(rows[i + 1]) : rowCount_;
+        const std::size_t run = runEnd - row - 1;
+        std::memmove(records_.data() + kept * size, records_.data() + (row + 1) * size,
+                     run * size);
+        if (!edits_.empty())
+            std::move(edits_.begin() + static_cast<std::ptrdiff_t>(row + 1),
+                      edits_.begin() + static_cast<std::ptrdiff_t>(runEnd),
+                      edits_.begin() + static_cast<std::ptrdiff_t>(kept));
+        kept += run;
+    }
+    rowCount_ -= block.count;
+    records_.resize(static_cast<std::size_t>(rowCount_) * size);
+    if (!edits_.empty()) edits_.resize(static_cast<std::size_t>(rowCount_));
+    if (std::none_of(block.edits.begin(), block.edits.end(), [](const auto& e) { return !!e; }))
+        block.edits.clear();
+    return block;
+}
+
+void SectionTable::insertRows(std::span<const int> positions, RowBlock block) {
+    const auto size = static_cast<std::size_t>(layout_->recordSize);
+    const std::size_t oldCount = static_cast<std::size_t>(rowCount_);
+    const std::size_t total = oldCount + positions.size();
+    const bool withEdits = !edits_.empty() || !block.edits.empty();
+    records_.resize(total * size);
+    if (withEdits) edits_.resize(total);
+    // From the end down: each run of old rows moves up by the number of rows still to insert
+    // before it, then the inserted row takes its place. Nothing moves twice.
+    std::size_t old = oldCount;  // old rows below this index are still where they were
+    for (std::size_t k = positions.size(); k-- > 0;) {
+        const auto target = static_cast<std::size_t>(positions[k]);
+        const std::size_t runStart = target - k;  // old index of the first row after target
+        const std::size_t run = old - runStart;
+        std::memmove(records_.data() + (target + 1) * size, records_.data() + runStart * size,
+                     run * size);
+        if (withEdits)
+            std::move_backward(edits_.begin() + static_cast<std::ptrdiff_t>(runStart),
+                               edits_.begin() + static_cast<std::ptrdiff_t>(old),
+                               edits_.begin() + static_cast<std::ptrdiff_t>(target + 1 + run));
+        std::memcpy(records_.data() + target * size, block.records.data() + k * size, size);
+        if (withEdits)
+            edits_[target] = block.edits.empty() ? nullptr : std::move(block.edits[k]);
+        old = runStart;
+    }
+    rowCount_ = static_cast<int>(total);
+}
+
+RowBlock SectionTable::copyRows(std::span<const int> rows) const {
+    const auto size = static_cast<std::size_t>(layout_->recordSize);
+    RowBlock block;
+    block.count = static_cast<int>(rows.size());
+    block.records.resize(rows.size() * size);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::memcpy(block.records.data() + i * size, record(rows[i]), size);
+        if (edits_.empty() || !edits_[rows[i]]) continue;
+        if (block.edits.empty()) block.edits.resize(rows.size());
+        block.edits[i] = std::make_unique<CellEdits>(*edits_[rows[i]]);
+    }
+    return block;
+}
+
+RowBlock SectionTable::zeroRows(int count) const {
+    RowBlock block;
+    block.count = count;
+    block.records.assign(static_cast<std::size_t>(count) * layout_->recordSize, '\0');
+    return block;
 }
 
 char* SectionTable::resetRecords(int count) {

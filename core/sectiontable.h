@@ -5,9 +5,11 @@
 #include "recordlayout.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,19 @@ struct TextContext {
     std::shared_ptr<const NameLookup> names = std::make_shared<const NameLookup>();
 };
 
-// The tab image of a section: no rows, rows as last loaded or saved, or changed since.
-enum class TableState : std::uint8_t { Empty = 0, InSync = 1, Changed = 2 };
+// The texts of the cells of one row that were edited since it was loaded or added.
+struct CellEdits {
+    std::vector<std::optional<QString>> cells;  // one slot per cell of the layout
+};
+
+// Rows taken out of a table, or made to go into one: their records (host byte order) and the
+// edited texts of those rows that have any. What a deleted row keeps for its undo.
+struct RowBlock {
+    int count = 0;
+    std::vector<char> records;  // count × record size
+    // Empty when no row of the block has an edit; otherwise one slot per row.
+    std::vector<std::unique_ptr<CellEdits>> edits;
+};
 
 // One section's rows. Each row is its record as read (host byte order) plus the texts of the
 // cells edited since; a cell's text is its edited text or else formatted from the field.
@@ -32,13 +45,13 @@ public:
     [[nodiscard]] const SectionLayout& layout() const { return *layout_; }
     [[nodiscard]] int number() const { return layout_->number; }
     [[nodiscard]] int rowCount() const { return rowCount_; }
-    [[nodiscard]] TableState state() const { return state_; }
-    void setState(TableState state) { state_ = state; }
     [[nodiscard]] const TextContext& context() const { return *context_; }
 
     // Cells are numbered over the visible columns (without the row number) and then the side
     // list's columns.
     [[nodiscard]] QString cellText(int row, int cell) const;
+    // Every cell's text of the row, side cells included.
+    [[nodiscard]] QStringList rowTexts(int row) const;
     void appendCellUtf8(int row, int cell, std::string& out) const;
     [[nodiscard]] bool isEdited(int row, int cell) const;
     // Sets a cell's text; a text equal to the one formatted from the field drops the edit, so
@@ -50,6 +63,16 @@ public:
     int appendDefaultRow();
     void removeRow(int row);
     void clear();
+
+    // Removes the rows (ascending, each once) in one pass and hands them back in that order.
+    [[nodiscard]] RowBlock takeRows(std::span<const int> rows);
+    // Puts the block's rows in so that they stand at the given positions (ascending) afterwards:
+    // the positions takeRows was given put its block back where it came from.
+    void insertRows(std::span<const int> positions, RowBlock block);
+    // Copies of the rows (any order), records and edited texts.
+    [[nodiscard]] RowBlock copyRows(std::span<const int> rows) const;
+    // count rows with every field zero and no edit, for a block built cell by cell.
+    [[nodiscard]] RowBlock zeroRows(int count) const;
 
     [[nodiscard]] const char* record(int row) const {
         return records_.data() + static_cast<std::size_t>(row) * layout_->recordSize;
@@ -64,9 +87,6 @@ public:
     char* resetRecords(int count);
 
 private:
-    struct RowEdits {
-        std::vector<std::optional<QString>> cells;
-    };
     [[nodiscard]] QString storedText(int row, int cell) const;
     [[nodiscard]] bool applyEdits(int row, char* out, int& failedCell, QString& error) const;
     void clearStringTails(char* out) const;
@@ -76,9 +96,8 @@ private:
     std::shared_ptr<const TextContext> context_;
     std::vector<char> records_;
     // Empty while no row has an edit; otherwise one slot per row.
-    std::vector<std::unique_ptr<RowEdits>> edits_;
+    std::vector<std::unique_ptr<CellEdits>> edits_;
     int rowCount_ = 0;
-    TableState state_ = TableState::Empty;
 };
 
 // The text of a zero float with the given separator ("0.0" or "0,0").

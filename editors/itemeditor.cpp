@@ -6,7 +6,6 @@
 #include "editorpictures.h"
 #include "fieldtests.h"
 #include "numbertext.h"
-#include "sectiontable.h"
 #include "statusicon.h"
 
 #include <QApplication>
@@ -86,10 +85,6 @@ ItemEditor::ItemEditor(int section, const EditorTexts& texts, QWidget* parent)
 }
 
 ItemEditor::~ItemEditor() = default;
-
-char ItemEditor::separator() const {
-    return table_ ? table_->context().separator : '.';
-}
 
 QString ItemEditor::labelText(int column) const {
     return column < texts_.labels.size() ? texts_.labels[column] : QString();
@@ -229,17 +224,17 @@ void ItemEditor::setWarningVisible(bool visible) {
     warningLabel_->setVisible(visible);
 }
 
-void ItemEditor::openRow(SectionTable& table, int row) {
-    const bool usable = table.number() == section() && row >= 0 && row < table.rowCount();
-    // A wrong table or row leaves the dialog empty and unable to commit rather than writing
-    // into a row it was not filled from.
-    table_ = usable ? &table : nullptr;
+void ItemEditor::openRow(int row, const QStringList& cellTexts, char separator) {
+    const bool usable = row >= 0 && cellTexts.size() == layout_->cellCount();
+    // Texts that are not a row of this section leave the dialog empty and unable to confirm.
     row_ = usable ? row : -1;
+    separator_ = separator;
+    confirmedWrites_.clear();
     okButton_->setEnabled(usable);
     indexEdit_->setText(usable ? QString::number(row) : QString());
     for (const Field& field : fields_) {
         field.icon->setEmpty();
-        field.edit->setText(usable ? table.cellText(row, field.cell) : QString());
+        field.edit->setText(usable ? cellTexts[field.cell] : QString());
     }
     balloon_->hide();
     setWarningVisible(false);
@@ -247,8 +242,7 @@ void ItemEditor::openRow(SectionTable& table, int row) {
 
 void ItemEditor::done(int result) {
     balloon_->hide();
-    table_ = nullptr;
-    row_ = -1;
+    row_ = -1;  // a closed dialog confirms nothing until it is opened again
     QDialog::done(result);
 }
 
@@ -305,17 +299,15 @@ bool ItemEditor::planCommit(std::vector<CellWrite>& writes) {
 
 void ItemEditor::confirm() {
     setWarningVisible(false);
-    if (!table_) return;
+    if (row_ < 0) return;
     const bool allValid = testAllFields();
     std::vector<CellWrite> writes;
-    // Every text is converted before the row is touched, so a commit is all or nothing.
+    // Every text is converted before anything is handed back, so a commit is all or nothing.
     if (!allValid || !planCommit(writes)) {
         setWarningVisible(true);
         return;
     }
-    table_->setState(TableState::Changed);
-    for (const CellWrite& write : writes)
-        table_->setCellText(row_, write.cell, write.text);
+    confirmedWrites_ = std::move(writes);
     accept();
 }
 

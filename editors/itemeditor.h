@@ -17,7 +17,6 @@ class QPushButton;
 namespace varn {
 
 class BalloonHint;
-class SectionTable;
 class StatusIcon;
 
 // Captions the editor takes from the settings file of its section.
@@ -27,8 +26,9 @@ struct EditorTexts {
 };
 
 // The editor dialog of one section's rows: one field per column, built from the record layout,
-// a status icon per tested field, and an OK that writes the row back only when every field
-// passes its test. Created once and reused for every row the user edits.
+// a status icon per tested field, and an OK that hands back the row's new texts only when every
+// field passes its test. A form: it is filled with texts and holds no table. Created once and
+// reused for every row the user edits.
 class ItemEditor : public QDialog {
     Q_OBJECT
 public:
@@ -37,13 +37,18 @@ public:
     [[nodiscard]] int section() const { return layout_->number; }
     [[nodiscard]] const SectionLayout& layout() const { return *layout_; }
 
-    // Fills the fields from a row of the section's table and clears the marks of an earlier OK.
-    // The dialog then writes to that row when its OK succeeds.
-    virtual void openRow(SectionTable& table, int row);
+    // Fills the fields from the texts of a row (every cell of the layout, side cells included)
+    // and clears the marks of an earlier OK. Float fields are read with the separator given.
+    virtual void openRow(int row, const QStringList& cellTexts, char separator);
 
-    // Tests every field, marks each, and commits and closes only when all pass (what OK does).
+    // Tests every field, marks each, and closes with the cell writes only when all pass (what
+    // OK does).
     void confirm();
-    // Closing forgets the row, so the dialog never writes into a table it was not reopened on.
+    // What the last successful OK hands back: the texts of the row's cells, its names' hashes
+    // included. Empty until an OK passes; each opening clears it.
+    [[nodiscard]] const RowWrites& confirmedWrites() const { return confirmedWrites_; }
+    // The row the open dialog shows; -1 once it is closed.
+    [[nodiscard]] int row() const { return row_; }
     void done(int result) override;
 
 protected:
@@ -63,9 +68,7 @@ protected:
     // Puts the warning line below the given y.
     void placeWarningLine(int y);
     [[nodiscard]] const std::vector<Field>& fields() const { return fields_; }
-    [[nodiscard]] SectionTable* table() const { return table_; }
-    [[nodiscard]] int row() const { return row_; }
-    [[nodiscard]] char separator() const;
+    [[nodiscard]] char separator() const { return separator_; }
     [[nodiscard]] QString labelText(int column) const;
     [[nodiscard]] static std::u16string_view textView(const QString& text);
     [[nodiscard]] static QString messageText(std::u16string_view message);
@@ -96,8 +99,9 @@ private:
     QLabel* warningIcon_ = nullptr;
     QLabel* warningLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    SectionTable* table_ = nullptr;
     int row_ = -1;
+    char separator_ = '.';
+    RowWrites confirmedWrites_;
 };
 
 // The editor of a section, or nullptr for a section without one. The main window keeps the

@@ -2,7 +2,6 @@
 
 #include "editorgeometry.h"
 #include "namehash.h"
-#include "sectiontable.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -44,12 +43,12 @@ LodCullEditor::LodCullEditor(const EditorTexts& texts, QWidget* parent)
     placeWarningLine(group->geometry().bottom() + 1);
 }
 
-void LodCullEditor::openRow(SectionTable& table, int row) {
-    ItemEditor::openRow(table, row);
+void LodCullEditor::openRow(int row, const QStringList& cellTexts, char separator) {
+    ItemEditor::openRow(row, cellTexts, separator);
     for (const Field& field : fields()) {
         const int hashCell = layout().hashCellOf(field.cell);
         if (hashCell >= 0)
-            field.label->setText(this->table() ? table.cellText(row, hashCell) : QString());
+            field.label->setText(this->row() >= 0 ? cellTexts[hashCell] : QString());
     }
 }
 

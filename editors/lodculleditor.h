@@ -14,7 +14,7 @@ class LodCullEditor : public ItemEditor {
 public:
     LodCullEditor(const EditorTexts& texts, QWidget* parent);
 
-    void openRow(SectionTable& table, int row) override;
+    void openRow(int row, const QStringList& cellTexts, char separator) override;
 
 protected:
     void fieldTested(const Field& field, bool valid) override;

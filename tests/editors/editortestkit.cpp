@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <map>
+
 namespace varn::testkit {
 
 EditorTexts designTexts(int section) {
@@ -79,17 +81,24 @@ bool warningHidden(const QWidget* dialog) {
     return true;
 }
 
+void fill(ItemEditor& editor, const SectionTable& table, int row) {
+    editor.openRow(row, table.rowTexts(row), table.context().separator);
+}
+
 void openOn(ItemEditor& editor, SectionTable& table, int row) {
-    editor.openRow(table, row);
+    // The row takes what an OK hands back, as the window's edit command would write it.
+    static std::map<ItemEditor*, QMetaObject::Connection> writers;
+    QObject::disconnect(writers[&editor]);
+    writers[&editor] = QObject::connect(&editor, &QDialog::accepted, &editor, [&editor, &table, row] {
+        table.applyWrites(row, editor.confirmedWrites());
+    });
+    fill(editor, table, row);
     editor.open();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
 }
 
 QStringList rowTexts(const SectionTable& table, int row) {
-    QStringList texts;
-    for (int cell = 0; cell < table.layout().cellCount(); ++cell)
-        texts << table.cellText(row, cell);
-    return texts;
+    return table.rowTexts(row);
 }
 
 }  // namespace varn::testkit

@@ -36,7 +36,9 @@ void clickOk(const QWidget* dialog);
 // Every cell text of the row, side cells included.
 [[nodiscard]] QStringList rowTexts(const SectionTable& table, int row);
 
-// Opens the editor on the row and waits until the dialog is on screen.
+// Fills the editor from the row, as the window does before it shows it.
+void fill(ItemEditor& editor, const SectionTable& table, int row);
+// Opens the editor on the row and waits until the dialog is on screen; its OK writes the row.
 void openOn(ItemEditor& editor, SectionTable& table, int row);
 
 }  // namespace varn::testkit

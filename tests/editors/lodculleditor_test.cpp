@@ -84,7 +84,7 @@ void LodCullEditorTest::unchangedOkCommitsTheSameHashesAndNames() {
     openOn(*editor, table, 0);
     clickOk(editor.get());
     QVERIFY(!editor->isVisible());
-    QCOMPARE(table.state(), TableState::Changed);
+    QVERIFY(!editor->confirmedWrites().empty());
     for (int k = 0; k < 10; ++k) {
         QCOMPARE(table.cellText(0, kFirstHashCell + k), hashOf(defaultName(k)));
         QCOMPARE(table.cellText(0, kFirstNameCell + k), defaultName(k));
@@ -152,7 +152,7 @@ void LodCullEditorTest::invalidNamesShowQuestionMarks() {
     const StatusIcon* status = icon(editor.get(), QStringLiteral("Image%1").arg(9 + slot));
     QCOMPARE(status->state(), StatusIcon::State::Invalid);
     QCOMPARE(status->toolTip(), QStringLiteral("Only 0-9, A-Z, a-z and _\u00A0are allowed"));
-    QVERIFY(table.state() != TableState::Changed);
+    QVERIFY(editor->confirmedWrites().empty());
     QCOMPARE(table.cellText(0, kFirstNameCell + slot), defaultName(slot));
     QCOMPARE(table.cellText(0, kFirstHashCell + slot), hashOf(defaultName(slot)));
 }

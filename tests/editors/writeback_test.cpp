@@ -122,7 +122,7 @@ void WriteBackTest::typedTextIsWrittenInItsColumnsForm() {
     retype(field(editor.get(), number), typed);
     clickOk(editor.get());
     QVERIFY2(!editor->isVisible(), "the OK did not commit");
-    QCOMPARE(table.state(), TableState::Changed);
+    QVERIFY(!editor->confirmedWrites().empty());
     QCOMPARE(table.cellText(1, number - 2), written);
     QCOMPARE(table.cellText(0, number - 2), otherRow);
 }
@@ -181,7 +181,7 @@ void WriteBackTest::refusedTextsKeepTheRowWhole() {
                                  : QStringLiteral("Image%1").arg(number);
     QCOMPARE(icon(editor.get(), iconName)->state(), StatusIcon::State::Invalid);
     QCOMPARE(icon(editor.get(), iconName)->toolTip(), message);
-    QVERIFY(table.state() != TableState::Changed);
+    QVERIFY(editor->confirmedWrites().empty());
     for (int cell = 0; cell < table.layout().cellCount(); ++cell)
         QCOMPARE(table.cellText(0, cell), before[cell]);
 }
@@ -269,7 +269,7 @@ void WriteBackTest::unchangedOkKeepsTheStoredTexts() {
     openOn(*editor, table, 0);
     clickOk(editor.get());
     QVERIFY(!editor->isVisible());
-    QCOMPARE(table.state(), TableState::Changed);
+    QVERIFY(!editor->confirmedWrites().empty());
     for (int cell = 0; cell < table.layout().cellCount(); ++cell)
         QCOMPARE(table.cellText(0, cell), before[cell]);
 }

@@ -16,12 +16,8 @@ namespace {
 
 // A document of about 200 kB with changes in two sections.
 void fillDocument(MainWindow& w) {
-    for (int i = 0; i < 3000; ++i)
-        w.pages().page(0).model->appendDefaultRow();
-    for (int i = 0; i < 200; ++i)
-        w.pages().page(9).model->appendDefaultRow();
-    w.document().table(0).setState(TableState::Changed);
-    w.document().table(9).setState(TableState::Changed);
+    addRows(w, 0, 3000);
+    addRows(w, 9, 200);
 }
 
 QByteArray contents(const QString& path) {
@@ -74,13 +70,12 @@ void FaultsTest::expectFailedSave(const QString& path, const QByteArray& oldByte
     QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
     QVERIFY(!w.statusMessage().contains(QStringLiteral("successfully")));
     QCOMPARE(contents(path), oldBytes);
-    QVERIFY(w.document().hasChanges());
+    QVERIFY(w.placementDocument().hasChanges());
     QVERIFY(w.findChild<QWidget*>(QStringLiteral("StatusProgressBar"))->isHidden());
     // And the program runs on: the next save to a sound place works.
     const QString elsewhere = work_.filePath(QStringLiteral("elsewhere.wpl"));
     QVERIFY(w.savePlacementFile(elsewhere));
     QCOMPARE(QFileInfo(elsewhere).size(), 68 + 3000 * 48 + 200 * 388 + 4 + 28);
-    w.document().table(0).setState(TableState::Changed);
 }
 
 void FaultsTest::saveIntoAReadOnlyFolder() {
@@ -116,8 +111,7 @@ void FaultsTest::saveAfterTheFolderWasRemoved() {
     prompts_.unsavedChoice = UserPrompts::UnsavedChoice::Discard;
     w.openFile();
     QCOMPARE(w.currentPath(), path);
-    w.pages().page(2).model->appendDefaultRow();
-    w.document().table(2).setState(TableState::Changed);
+    addRows(w, 2);
     QVERIFY(QDir(dir).removeRecursively());
     prompts_.errors.clear();
     QVERIFY(!w.save());
@@ -125,7 +119,7 @@ void FaultsTest::saveAfterTheFolderWasRemoved() {
     QVERIFY2(prompts_.errors[0].startsWith(QStringLiteral("Cannot create file \"") + path),
              qPrintable(prompts_.errors[0]));
     QVERIFY(!QFileInfo::exists(dir));
-    QVERIFY(w.document().hasChanges());
+    QVERIFY(w.placementDocument().hasChanges());
     QCOMPARE(w.currentPath(), path);
 }
 

@@ -3,7 +3,10 @@
 // What the window tests share: a program folder of their own, scripted answers to the window's
 // questions, and small finders.
 
+#include "addrowcommand.h"
 #include "mainwindow.h"
+#include "placementdocument.h"
+#include "sectionpages.h"
 #include "userprompts.h"
 
 #include <QFile>
@@ -73,6 +76,20 @@ inline std::unique_ptr<MainWindow> startWindow(const ProgramFolder& folder,
     auto window = std::make_unique<MainWindow>(folder.path(), prompts, arguments);
     window->createDialogs();
     return window;
+}
+
+// Rows of default texts added as Add Item with an unchanged editor adds them: one step each.
+inline void addRows(MainWindow& w, int section, int count = 1) {
+    for (int i = 0; i < count; ++i) {
+        auto* command = new AddRowCommand(w.placementDocument(), section);
+        command->confirm({});
+        w.placementDocument().push(command);
+    }
+}
+
+// The tab's image: 0 no rows, 1 rows as loaded or saved, 2 changed since.
+inline int tabState(MainWindow& w, int section) {
+    return w.pages().tabImage(section);
 }
 
 inline QString sampleFile() {

@@ -13,6 +13,11 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
 
@@ -37,8 +42,8 @@ bool tabVisible(MainWindow& w, const char* tab) {
 bool itemChecked(MainWindow& w, const char* item) {
     return w.findChild<QAction*>(QLatin1String(item))->isChecked();
 }
-TableState state(MainWindow& w, int section) {
-    return w.document().table(section).state();
+int state(MainWindow& w, int section) {
+    return tabState(w, section);
 }
 
 // The picture a tab shows: "empty", "loaded" or "changed".
@@ -85,6 +90,9 @@ private slots:
     void unsavedChangesAreAskedAbout();
     void columnWidthsAreWrittenAtClose();
     void closeStillWorksWhenTheWidthsCannotBeWritten();
+    void clientAreaAtFirstShow();
+    void fileDialogsOfferBothByteOrders();
+    void associationReportsInTheStatusBar();
 };
 
 void MainWindowTest::startsWithoutSettingsAndHashes() {
@@ -209,8 +217,8 @@ void MainWindowTest::tabCaptionsAndImagesThroughLoadSaveAndNew() {
     QVERIFY(w->loadPlacementFile(folder.path(QStringLiteral("two.wpl"))));
     QCOMPARE(tabText(*w, "TabSheet1"), QStringLiteral("[2] Section 0 (Instance)"));
     QCOMPARE(tabText(*w, "TabSheet4"), QStringLiteral("Section 2"));
-    QCOMPARE(state(*w, 0), TableState::InSync);
-    QCOMPARE(state(*w, 2), TableState::Empty);
+    QCOMPARE(state(*w, 0), 1);
+    QCOMPARE(state(*w, 2), 0);
     QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-loaded"));
     QCOMPARE(tabImage(*w, "TabSheet4"), QStringLiteral("tab-empty"));
     QCOMPARE(w->statusMessage(), QStringLiteral("Windows Placement File opened successfully!"));
@@ -222,21 +230,20 @@ void MainWindowTest::tabCaptionsAndImagesThroughLoadSaveAndNew() {
     QCOMPARE(w->document().version, 9u);
     QCOMPARE(w->document().table(0).cellText(1, 7), QStringLiteral("tree_oak_01"));
 
-    w->pages().page(0).model->appendDefaultRow();
-    w->document().table(0).setState(TableState::Changed);
+    addRows(*w, 0);
     w->pages().refreshSectionTab(0);
     QCOMPARE(tabText(*w, "TabSheet1"), QStringLiteral("[3] Section 0 (Instance)"));
     QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-changed"));
     const QString saved = folder.path(QStringLiteral("saved.wpl"));
     QVERIFY(w->savePlacementFile(saved));
-    QCOMPARE(state(*w, 0), TableState::InSync);
+    QCOMPARE(state(*w, 0), 1);
     QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-loaded"));
     QCOMPARE(w->statusMessage(), QStringLiteral("Windows Placement File saved successfully!"));
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("3"));
 
     w->newDocument();
     QCOMPARE(tabText(*w, "TabSheet1"), QStringLiteral("Section 0 (Instance)"));
-    QCOMPARE(state(*w, 0), TableState::Empty);
+    QCOMPARE(state(*w, 0), 0);
     QCOMPARE(tabImage(*w, "TabSheet1"), QStringLiteral("tab-empty"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Varn Placement Editor 0.9"));
     QVERIFY(w->currentPath().isEmpty());
@@ -323,15 +330,14 @@ void MainWindowTest::failedSaveReportsAndKeepsTheChangedState() {
     folder.copyShipped();
     ScriptedPrompts prompts;
     auto w = startWindow(folder, prompts);
-    w->pages().page(2).model->appendDefaultRow();
+    addRows(*w, 2);
     w->document().table(2).setCellText(0, 0, QStringLiteral("1,5"));
-    w->document().table(2).setState(TableState::Changed);
     QVERIFY(!w->savePlacementFile(folder.path(QStringLiteral("x.wpl"))));
     QCOMPARE(prompts.errors.size(), 1);
     QVERIFY(
         prompts.errors[0].contains(QStringLiteral("'1,5' is not a valid floating point value")));
     QVERIFY(!QFile::exists(folder.path(QStringLiteral("x.wpl"))));
-    QCOMPARE(state(*w, 2), TableState::Changed);
+    QCOMPARE(state(*w, 2), 2);
     QCOMPARE(w->statusMessage(), QStringLiteral(" "));
 }
 
@@ -342,8 +348,7 @@ void MainWindowTest::unsavedChangesAreAskedAbout() {
     auto w = startWindow(folder, prompts);
     w->newDocument();
     QCOMPARE(prompts.unsavedQuestions, 0);  // nothing changed: no question
-    w->pages().page(4).model->appendDefaultRow();
-    w->document().table(4).setState(TableState::Changed);
+    addRows(*w, 4);
 
     prompts.unsavedChoice = UserPrompts::UnsavedChoice::Cancel;
     w->newDocument();
@@ -360,8 +365,7 @@ void MainWindowTest::unsavedChangesAreAskedAbout() {
     QCOMPARE(w->document().table(4).rowCount(), 0);
     QCOMPARE(folder.read(QStringLiteral("kept.wpl")).size(), 68 + 44);
 
-    w->pages().page(4).model->appendDefaultRow();
-    w->document().table(4).setState(TableState::Changed);
+    addRows(*w, 4);
     prompts.unsavedChoice = UserPrompts::UnsavedChoice::Discard;
     QVERIFY(w->close());
 }
@@ -399,6 +403,71 @@ void MainWindowTest::closeStillWorksWhenTheWidthsCannotBeWritten() {
     QCOMPARE(prompts.errors.size(), 1);
     QVERIFY2(prompts.errors[0].startsWith(QStringLiteral("Unable to write to ")),
              qPrintable(prompts.errors[0]));
+}
+
+// Below the menu bar the window holds 962 x 678 pixels: tool bar, tabs and status bar.
+void MainWindowTest::clientAreaAtFirstShow() {
+    ProgramFolder folder;
+    folder.copyShipped();
+    ScriptedPrompts prompts;
+    auto w = startWindow(folder, prompts);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(w->width(), 962);
+    QCOMPARE(w->height() - w->menuBar()->height(), 678);
+}
+
+// The real dialogs: Open shows every file with its last filter; Save As offers both layouts,
+// the .xpl one first when the document is an .xpl file.
+void MainWindowTest::fileDialogsOfferBothByteOrders() {
+    DialogPrompts prompts;
+    QStringList filters;
+    QString selected;
+    QString suffix;
+    auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            filters = dialog->nameFilters();
+            selected = dialog->selectedNameFilter();
+            suffix = dialog->defaultSuffix();
+            dialog->reject();
+        });
+    };
+    answer();
+    QVERIFY(prompts.askOpenPath(nullptr).isEmpty());
+    QCOMPARE(filters.last(), QStringLiteral("All Files (*)"));
+    answer();
+    QVERIFY(prompts.askSavePath(nullptr, QString()).isEmpty());
+    QCOMPARE(filters, QStringList({QStringLiteral("Windows Placement File (.wpl) (*.wpl)"),
+                                   QStringLiteral("Xenon Placement File (.xpl) (*.xpl)")}));
+    QCOMPARE(suffix, QStringLiteral("wpl"));
+    answer();
+    QVERIFY(prompts.askSavePath(nullptr, QStringLiteral("/tmp/map.xpl")).isEmpty());
+    QCOMPARE(selected, filters.value(1));
+    QCOMPARE(suffix, QStringLiteral("xpl"));
+}
+
+void MainWindowTest::associationReportsInTheStatusBar() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    ProgramFolder folder;
+    folder.copyShipped();
+    ScriptedPrompts prompts;
+    auto w = startWindow(folder, prompts);
+    auto* item = w->findChild<QAction*>(QStringLiteral("AssociateWpl1"));
+    // Where the system gives *.wpl to another type the command asks first: Yes.
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
+    item->trigger();
+    QCOMPARE(w->statusMessage(), QStringLiteral(".wpl files now open with this program."));
+    item->trigger();
+    QCOMPARE(w->statusMessage(), QStringLiteral(".wpl files already open with this program."));
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(MainWindowTest)

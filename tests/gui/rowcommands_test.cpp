@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -61,11 +62,11 @@ private slots:
         QCoreApplication::processEvents();  // a timer whose editor never opened goes here
         window_.reset();
     }
-    void addThenCancelKeepsTheDefaultRow();
+    void addThenCancelLeavesNoTrace();
     void addInSection0OpensTheEditorOnTheNewRow();
     void addInSection9FillsTheSideCells();
     void editCommitsAndMarksTheTab();
-    void deleteRenumbersAndKeepsSideCellsInStep();
+    void deleteRenumbersAndUndoRestoresTheRow();
     void deletingTheLastRowEmptiesTheTab();
     void contextMenuFollowsTheSelection();
     void doubleClickOpensTheEditor();
@@ -81,32 +82,41 @@ void RowCommandsTest::init() {
     window_ = startWindow(folder_, prompts_);
 }
 
-void RowCommandsTest::addThenCancelKeepsTheDefaultRow() {
+// The editor shows the new row while it is open; Cancel takes it out again and the history
+// holds nothing of it.
+void RowCommandsTest::addThenCancelLeavesNoTrace() {
     ProgramFolder commaFolder;
     commaFolder.write(QStringLiteral("settings.ini"),
                       "[Settings]\nsep=1\n[Section10]\nsect10cap=Section 10\n");
     ScriptedPrompts prompts;
     auto w = startWindow(commaFolder, prompts);
-    const auto opened = whenEditorOpens([](QDialog*) {});
+    QStringList cellsWhileOpen;
+    QString captionWhileOpen;
+    const auto opened = whenEditorOpens([&](QDialog*) {
+        for (int c = 0; c < 6; ++c)
+            cellsWhileOpen << cell(*w, 10, 0, c);
+        captionWhileOpen = tabText(*w, 10);
+    });
     w->rowCommands().addDefaultRow(10);
     QVERIFY(*opened);
-    QCOMPARE(w->document().table(10).rowCount(), 1);
-    for (int c = 0; c < 6; ++c)
-        QCOMPARE(cell(*w, 10, 0, c), QStringLiteral("0,0"));
-    QCOMPARE(w->document().table(10).state(), TableState::Changed);
-    QCOMPARE(tabText(*w, 10), QStringLiteral("[1] Section 10"));
+    QCOMPARE(cellsWhileOpen, QStringList(6, QStringLiteral("0,0")));
+    QCOMPARE(captionWhileOpen, QStringLiteral("[1] Section 10"));
+    QCOMPARE(w->document().table(10).rowCount(), 0);
+    QCOMPARE(w->placementDocument().undoStack().count(), 0);
+    QCOMPARE(tabText(*w, 10), QStringLiteral("Section 10"));
+    QCOMPARE(tabState(*w, 10), 0);
+    QVERIFY(!w->placementDocument().hasChanges());
 }
 
 void RowCommandsTest::addInSection0OpensTheEditorOnTheNewRow() {
     MainWindow& w = *window_;
-    for (int i = 0; i < 5; ++i)
-        w.pages().page(0).model->appendDefaultRow();
+    addRows(w, 0, 5);
     QString shownIndex;
     int selectedWhileOpen = -1;
     const auto opened = whenEditorOpens([&](QDialog* dialog) {
         shownIndex = dialog->findChild<QLineEdit*>(QStringLiteral("LabeledEdit1"))->text();
         selectedWhileOpen = w.pages().page(0).selectedRow();
-    });
+    }, "Button1");
     w.rowCommands().addDefaultRow(0);
     QVERIFY(*opened);
     QCOMPARE(shownIndex, QStringLiteral("5"));
@@ -124,7 +134,7 @@ void RowCommandsTest::addInSection9FillsTheSideCells() {
         for (int j = 9; j <= 18; ++j)
             labels
                 << dialog->findChild<QLabel*>(QStringLiteral("LabeledEdit%1Label").arg(j))->text();
-    });
+    }, "Button1");
     w.rowCommands().addDefaultRow(9);
     QVERIFY(*opened);
     for (int k = 0; k < 10; ++k) {
@@ -139,7 +149,7 @@ void RowCommandsTest::addInSection9FillsTheSideCells() {
 void RowCommandsTest::editCommitsAndMarksTheTab() {
     MainWindow& w = *window_;
     QVERIFY(w.loadPlacementFile(sampleFile()));
-    QCOMPARE(w.document().table(4).state(), TableState::InSync);
+    QCOMPARE(tabState(w, 4), 1);
     w.pages().page(4).selectRow(2);
     const auto opened = whenEditorOpens(
         [](QDialog* dialog) {
@@ -150,7 +160,7 @@ void RowCommandsTest::editCommitsAndMarksTheTab() {
     w.rowCommands().openRowEditor(4);
     QVERIFY(*opened);
     QCOMPARE(cell(w, 4, 2, 0), QStringLiteral("7.0"));
-    QCOMPARE(w.document().table(4).state(), TableState::Changed);
+    QCOMPARE(tabState(w, 4), 2);
     QCOMPARE(w.pages()
                  .page(4)
                  .model->data(w.pages().page(4).model->index(2, 1), Qt::DisplayRole)
@@ -164,16 +174,15 @@ void RowCommandsTest::editCommitsAndMarksTheTab() {
     });
     w.rowCommands().openRowEditor(2);
     QVERIFY(*opened1);
-    QCOMPARE(w.document().table(2).state(), TableState::InSync);
+    QCOMPARE(tabState(w, 2), 1);
 }
 
-void RowCommandsTest::deleteRenumbersAndKeepsSideCellsInStep() {
+void RowCommandsTest::deleteRenumbersAndUndoRestoresTheRow() {
     MainWindow& w = *window_;
-    SectionModel* model = w.pages().page(9).model;
-    for (int i = 0; i < 10; ++i) {
-        model->appendDefaultRow();
+    addRows(w, 9, 10);
+    for (int i = 0; i < 10; ++i)
         w.document().table(9).setCellText(i, 19, QStringLiteral("name_%1").arg(i));
-    }
+    const QStringList third = w.document().table(9).rowTexts(3);
     w.pages().page(9).selectRow(3);
     w.rowCommands().deleteSelectedRow(9);
     QCOMPARE(w.document().table(9).rowCount(), 9);
@@ -182,22 +191,31 @@ void RowCommandsTest::deleteRenumbersAndKeepsSideCellsInStep() {
         QCOMPARE(cell(w, 9, row, 19), QStringLiteral("name_%1").arg(row < 3 ? row : row + 1));
     }
     QCOMPARE(tabText(w, 9), QStringLiteral("[9] Section 9 (lodcull_*)"));
-    QCOMPARE(w.document().table(9).state(), TableState::Changed);
+    QCOMPARE(tabState(w, 9), 2);
+    QUndoStack& history = w.placementDocument().undoStack();
+    QCOMPARE(history.undoText(), QStringLiteral("Delete Row 3 of Section 9"));
+    history.undo();
+    QCOMPARE(w.document().table(9).rowCount(), 10);
+    QCOMPARE(w.document().table(9).rowTexts(3), third);
+    for (int row = 0; row < 10; ++row)
+        QCOMPARE(shownNumber(w, 9, row), QString::number(row));
+    QCOMPARE(tabText(w, 9), QStringLiteral("[10] Section 9 (lodcull_*)"));
 }
 
 void RowCommandsTest::deletingTheLastRowEmptiesTheTab() {
     MainWindow& w = *window_;
-    w.pages().page(15).model->appendDefaultRow();
+    addRows(w, 15);
     w.pages().page(15).selectRow(0);
     w.rowCommands().deleteSelectedRow(15);
     QCOMPARE(tabText(w, 15), QStringLiteral("Section 15"));
-    QCOMPARE(w.document().table(15).state(), TableState::Empty);
+    QCOMPARE(tabState(w, 15), 0);
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     w.pages().showAllTabs();
     QVERIFY(tabs->isTabVisible(tabs->indexOf(w.pages().page(15).tab)));
     // Without a selected row, Delete does nothing at all.
+    const int steps = w.placementDocument().undoStack().count();
     w.rowCommands().deleteSelectedRow(15);
-    QCOMPARE(w.document().table(15).state(), TableState::Empty);
+    QCOMPARE(w.placementDocument().undoStack().count(), steps);
 }
 
 void RowCommandsTest::contextMenuFollowsTheSelection() {
@@ -221,7 +239,7 @@ void RowCommandsTest::contextMenuFollowsTheSelection() {
     QVERIFY(!items[3]->isEnabled());
     menu->hide();
 
-    w.pages().page(8).model->appendDefaultRow();
+    addRows(w, 8);
     w.pages().page(8).selectRow(0);
     w.rowCommands().showContextMenu(8);
     QVERIFY(items[0]->isEnabled());
@@ -233,8 +251,7 @@ void RowCommandsTest::contextMenuFollowsTheSelection() {
 void RowCommandsTest::doubleClickOpensTheEditor() {
     MainWindow& w = *window_;
     w.show();
-    w.pages().page(2).model->appendDefaultRow();
-    w.pages().page(2).model->appendDefaultRow();
+    addRows(w, 2, 2);
     QTableView* view = w.pages().page(2).view;
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     w.pages().showAllTabs();
@@ -249,6 +266,15 @@ void RowCommandsTest::doubleClickOpensTheEditor() {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, second);
     QVERIFY(*opened);
+    QCOMPARE(shownIndex, QStringLiteral("1"));
+    // A double-click that misses every row still edits the selected one.
+    shownIndex.clear();
+    const auto openedBelow = whenEditorOpens([&](QDialog* dialog) {
+        shownIndex = dialog->findChild<QLineEdit*>(QStringLiteral("LabeledEdit1"))->text();
+    });
+    const QPoint below(second.x(), view->visualRect(view->model()->index(1, 1)).bottom() + 40);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, below);
+    QVERIFY(*openedBelow);
     QCOMPARE(shownIndex, QStringLiteral("1"));
 }
 

@@ -95,6 +95,11 @@ void DocumentModel::removeRow(int section, int row) {
     states_[section] = rows.empty() ? TabState::Empty : TabState::Changed;
 }
 
+void DocumentModel::withdrawLastRow(int section, TabState before) {
+    rows_[section].pop_back();
+    states_[section] = before;
+}
+
 void DocumentModel::commit(int section, int rowIndex, const std::vector<FieldWrite>& writes) {
     const SectionShape& shape = sectionShape(section);
     ModelRow& row = rows_[section][rowIndex];

@@ -45,6 +45,8 @@ public:
 
     int appendDefaultRow(int section);
     void removeRow(int section, int row);
+    // Add's editor cancelled: the new row goes again and the tab is as it was.
+    void withdrawLastRow(int section, TabState before);
     // An OK that passed: the fields' texts, then the side cells that follow from the names.
     void commit(int section, int row, const std::vector<FieldWrite>& writes);
 

@@ -97,16 +97,22 @@ EditingRun::EditorAction EditingRun::pickEditorAction(bool adding) {
 
 void EditingRun::addRow(int section) {
     const EditorAction action = pickEditorAction(true);
-    const int row = model_.appendDefaultRow(section);  // the editor opens on the new row
+    // The editor opens on the new row; Cancel takes the row out again.
+    const TabState before = model_.state(section);
+    const int row = model_.appendDefaultRow(section);
     EditPlan edit;
     const bool opened = withEditor([&] { window_.rowCommands().addDefaultRow(section); },
                                    [&](QDialog* d) { actOnEditor(d, section, row, action, edit); });
     note(QStringLiteral("add, ") + QLatin1String(actionName(static_cast<int>(action))),
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Add opened no editor"));
+    if (!edit.accepted) {
+        model_.withdrawLastRow(section, before);
+        return;
+    }
+    model_.commit(section, row, edit.writes);
     if (window_.pages().page(section).selectedRow() != row)
         fail(QStringLiteral("the added row is not the selected one"));
-    if (edit.accepted) model_.commit(section, row, edit.writes);
 }
 
 void EditingRun::editRow(int section) {

@@ -19,18 +19,6 @@ namespace {
 constexpr int kMostProblems = 8;
 constexpr int kHeaderBytes = 68;
 
-TabState stateOf(TableState state) {
-    switch (state) {
-        case TableState::Empty:
-            return TabState::Empty;
-        case TableState::InSync:
-            return TabState::InSync;
-        case TableState::Changed:
-            break;
-    }
-    return TabState::Changed;
-}
-
 std::uint32_t little32(const QByteArray& bytes, int offset) {
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i)
@@ -60,10 +48,11 @@ void EditingRun::compareWindow() {
         if (tabs->tabText(tabs->indexOf(page.tab)) != caption)
             fail(QStringLiteral("tab caption '%1', not '%2'")
                      .arg(tabs->tabText(tabs->indexOf(page.tab)), caption));
-        if (stateOf(window_.document().table(section).state()) != model_.state(section))
+        const int image = window_.pages().tabImage(section);
+        if (image != static_cast<int>(model_.state(section)))
             fail(QStringLiteral("section %1 has tab state %2, not %3")
                      .arg(section)
-                     .arg(static_cast<int>(window_.document().table(section).state()))
+                     .arg(image)
                      .arg(static_cast<int>(model_.state(section))));
         for (int r = 0; r < count && problems_.size() < kMostProblems; ++r) {
             const QString number = shown->data(shown->index(r, 0)).toString();

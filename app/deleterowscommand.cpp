@@ -1,0 +1,29 @@
+#include "deleterowscommand.h"
+
+#include "sectionmodel.h"
+
+namespace varn {
+namespace {
+
+QString deleteText(const std::vector<int>& rows, int section) {
+    if (rows.size() == 1)
+        return QStringLiteral("Delete Row %1 of Section %2").arg(rows.front()).arg(section);
+    return QStringLiteral("Delete %1 Rows of Section %2").arg(rows.size()).arg(section);
+}
+
+}  // namespace
+
+DeleteRowsCommand::DeleteRowsCommand(PlacementDocument& document, int section,
+                                     std::vector<int> rows)
+    : SectionCommand(document, section, deleteText(rows, section)), rows_(std::move(rows)) {}
+
+void DeleteRowsCommand::redo() {
+    taken_ = model().takeRows(rows_);
+}
+
+void DeleteRowsCommand::undo() {
+    model().insertRows(rows_, std::move(taken_));
+    taken_ = {};
+}
+
+}  // namespace varn

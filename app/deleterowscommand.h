@@ -1,0 +1,24 @@
+#pragma once
+
+#include "sectioncommand.h"
+#include "sectiontable.h"
+
+#include <vector>
+
+namespace varn {
+
+// Delete Item: rows leave the section together with their side cells; the rows after them
+// move up. Keeps only the deleted rows' records and edited texts for its undo.
+class DeleteRowsCommand : public SectionCommand {
+public:
+    // rows ascending, each once.
+    DeleteRowsCommand(PlacementDocument& document, int section, std::vector<int> rows);
+    void redo() override;
+    void undo() override;
+
+private:
+    std::vector<int> rows_;
+    RowBlock taken_;
+};
+
+}  // namespace varn
