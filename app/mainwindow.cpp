@@ -45,7 +45,7 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
     tabs_->setUsesScrollButtons(true);
     setCentralWidget(tabs_);
     pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
-    rowCommands_ = new RowCommands(*document_, *pages_, this);
+    rowCommands_ = new RowCommands(*document_, *pages_, prompts_, this);
     createStatusBar();
     // The client area, below the menu bar, is 962 x 678 at first show.
     resize(962, 678 + menuBar()->sizeHint().height());

@@ -68,6 +68,9 @@ protected:
 private:
     void createToolBar();
     void createMenus();
+    void addRowItems(QMenu* edit);
+    // The section of the tab in front.
+    [[nodiscard]] int currentSection() const;
     void createStatusBar();
     void createHeaderPanel();
     void createDocument(char separator);

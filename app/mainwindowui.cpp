@@ -116,19 +116,28 @@ void MainWindow::associateFileType() {
 void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The platform's standard keys are shown beside the items.
     QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QAction* newItem = addItem(file, "New1", QStringLiteral("New"));
+    newItem->setIcon(QIcon(QStringLiteral(":/art/toolbar-new.png")));
+    newItem->setShortcuts(QKeySequence::New);
+    connect(newItem, &QAction::triggered, this, &MainWindow::newDocument);
     QAction* open = addItem(file, "Open1", QStringLiteral("Open"));
     open->setIcon(QIcon(QStringLiteral(":/art/toolbar-open.png")));
+    open->setShortcuts(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::openFile);
     QAction* save = addItem(file, "Save1", QStringLiteral("Save"));
     save->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
+    save->setShortcuts(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &MainWindow::save);
     QAction* saveAs = addItem(file, "SaveAs2", QStringLiteral("Save As.."));
     saveAs->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
+    saveAs->setShortcuts(QKeySequence::SaveAs);
     connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
     file->addSeparator();
-    connect(addItem(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
-            &MainWindow::close);
+    QAction* exit = addItem(file, "Exit1", QStringLiteral("Exit"));
+    exit->setShortcuts(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &MainWindow::close);
 
     editMenu_ = bar->addMenu(QStringLiteral("Edit"));
     // Undo and Redo name the command they act on ("Undo Delete Row 17 of Section 0").
@@ -140,6 +149,8 @@ void MainWindow::createMenus() {
     redo->setShortcuts(QKeySequence::Redo);
     editMenu_->addAction(undo);
     editMenu_->addAction(redo);
+    editMenu_->addSeparator();
+    addRowItems(editMenu_);
     editMenu_->addSeparator();
     connect(addItem(editMenu_, "Settings1", QStringLiteral("Settings")), &QAction::triggered,
             this, [this] { settingsDialog_->exec(); });

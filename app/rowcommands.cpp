@@ -3,11 +3,13 @@
 #include "addrowcommand.h"
 #include "deleterowscommand.h"
 #include "editrowcommand.h"
+#include "insertrowscommand.h"
 #include "itemeditor.h"
 #include "placementdocument.h"
 #include "sectionmodel.h"
 #include "sectionnames.h"
 #include "sectionpages.h"
+#include "userprompts.h"
 
 #include <QAction>
 #include <QCursor>
@@ -15,10 +17,13 @@
 #include <QMenu>
 #include <QTableView>
 
+#include <numeric>
+
 namespace varn {
 
-RowCommands::RowCommands(PlacementDocument& document, SectionPages& pages, QWidget* window)
-    : QObject(window), document_(document), pages_(pages), window_(window) {
+RowCommands::RowCommands(PlacementDocument& document, SectionPages& pages, UserPrompts& prompts,
+                         QWidget* window)
+    : QObject(window), document_(document), pages_(pages), prompts_(prompts), window_(window) {
     for (const SectionNames& names : kSectionNames)
         attach(pages_.page(names.section), names);
 }
@@ -42,7 +47,7 @@ void RowCommands::attach(SectionPage& page, const SectionNames& names) {
     m.remove->setObjectName(QLatin1String(names.deleteItem));
     connect(m.edit, &QAction::triggered, this, [this, section] { openRowEditor(section); });
     connect(m.add, &QAction::triggered, this, [this, section] { addDefaultRow(section); });
-    connect(m.remove, &QAction::triggered, this, [this, section] { deleteSelectedRow(section); });
+    connect(m.remove, &QAction::triggered, this, [this, section] { deleteSelectedRows(section); });
     connect(page.view, &QTableView::customContextMenuRequested, this,
             [this, section] { showContextMenu(section); });
     // A double-click anywhere in the list edits the selected row, also below the last row.
@@ -110,10 +115,37 @@ void RowCommands::addDefaultRow(int section) {
     document_.push(command.release());
 }
 
-void RowCommands::deleteSelectedRow(int section) {
-    const int row = pages_.page(section).selectedRow();
-    if (row < 0) return;
-    document_.push(new DeleteRowsCommand(document_, section, {row}));
+void RowCommands::deleteSelectedRows(int section) {
+    SectionPage& page = pages_.page(section);
+    std::vector<int> rows = page.selectedRows();
+    if (rows.empty()) return;
+    const int first = rows.front();
+    document_.push(new DeleteRowsCommand(document_, section, std::move(rows)));
+    // The row that took the place of the first deleted one is next, for a run of deletes.
+    if (first < page.model->rowCount() && page.filter->rowOf(first) >= 0) page.selectRow(first);
+}
+
+void RowCommands::duplicateSelectedRows(int section) {
+    SectionPage& page = pages_.page(section);
+    const std::vector<int> rows = page.selectedRows();
+    if (rows.empty()) return;
+    std::vector<int> positions(rows.size());
+    std::iota(positions.begin(), positions.end(), rows.back() + 1);
+    const QString text = rows.size() == 1
+                             ? QStringLiteral("Duplicate Row %1 of Section %2").arg(rows.front())
+                             : QStringLiteral("Duplicate %1 Rows of Section %2").arg(rows.size());
+    document_.push(new InsertRowsCommand(document_, section, positions,
+                                         page.model->table().copyRows(rows),
+                                         text.arg(section)));
+    page.selectRows(positions);
+}
+
+void RowCommands::goToRow(int section) {
+    SectionPage& page = pages_.page(section);
+    const int count = page.model->rowCount();
+    if (count == 0) return;
+    const int row = prompts_.askRowNumber(window_, std::max(0, page.selectedRow()), count - 1);
+    if (row >= 0) page.selectRow(row);
 }
 
 }  // namespace varn

@@ -13,6 +13,7 @@ namespace varn {
 
 class ItemEditor;
 class PlacementDocument;
+class UserPrompts;
 class SectionPages;
 struct SectionPage;
 struct SectionNames;
@@ -22,7 +23,8 @@ struct SectionNames;
 class RowCommands : public QObject {
     Q_OBJECT
 public:
-    RowCommands(PlacementDocument& document, SectionPages& pages, QWidget* window);
+    RowCommands(PlacementDocument& document, SectionPages& pages, UserPrompts& prompts,
+                QWidget* window);
     ~RowCommands() override;
 
     void setEditors(std::map<int, std::unique_ptr<ItemEditor>> editors);
@@ -32,8 +34,12 @@ public:
     // Appends a row of default texts, selects it and opens the section's editor on it; OK keeps
     // the row as one step of the history, Cancel takes it out again and leaves no trace.
     void addDefaultRow(int section);
-    // Removes the selected row; the rows after it are renumbered.
-    void deleteSelectedRow(int section);
+    // Removes the selected rows in one step; the rows after them are renumbered.
+    void deleteSelectedRows(int section);
+    // Copies of the selected rows go in below the last of them, in one step, and are selected.
+    void duplicateSelectedRows(int section);
+    // Asks for a row number and selects that row.
+    void goToRow(int section);
     // Opens the section's editor on the selected row, when there is one; OK is one step.
     void openRowEditor(int section);
     // Enables the items for the current selection and pops the menu up beside the pointer.
@@ -55,6 +61,7 @@ private:
 
     PlacementDocument& document_;
     SectionPages& pages_;
+    UserPrompts& prompts_;
     QWidget* window_;
     std::map<int, Menu> menus_;
     std::map<int, std::unique_ptr<ItemEditor>> editors_;

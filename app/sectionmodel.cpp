@@ -69,6 +69,7 @@ RowBlock SectionModel::takeRows(const std::vector<int>& rows) {
     if (rows.empty()) return {};
     const std::vector<RowRange> ranges = rangesOf(rows);
     if (ranges.size() > kMaxSignalledRanges) {
+        emit bulkTakeAhead(rows);
         beginResetModel();
         RowBlock block = table().takeRows(rows);
         endResetModel();
@@ -103,6 +104,7 @@ void SectionModel::insertRows(const std::vector<int>& positions, RowBlock block)
     if (positions.empty()) return;
     const std::vector<RowRange> ranges = rangesOf(positions);
     if (ranges.size() > kMaxSignalledRanges) {
+        emit bulkInsertAhead(positions);
         beginResetModel();
         table().insertRows(positions, std::move(block));
         endResetModel();

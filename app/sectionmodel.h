@@ -41,6 +41,13 @@ public:
     void beginDocumentChange() { beginResetModel(); }
     void endDocumentChange() { endResetModel(); }
 
+signals:
+    // Many scattered rows leave or come in one reset; told first, so that a proxy can follow
+    // the rows without looking at every row again. The positions are those of takeRows and
+    // insertRows.
+    void bulkTakeAhead(const std::vector<int>& rows);
+    void bulkInsertAhead(const std::vector<int>& positions);
+
 private:
     void rowNumbersChangedFrom(int row);
 

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace varn {
@@ -21,7 +22,7 @@ constexpr int kRowHeight = 20;
 
 void setUpView(QTableView* view) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setShowGrid(true);
     view->setWordWrap(false);
@@ -42,17 +43,52 @@ void setUpView(QTableView* view) {
 }  // namespace
 
 int SectionPage::selectedRow() const {
-    const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    const QItemSelectionModel* selection = view->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row()))
+        return filter->sourceRow(current.row());
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> SectionPage::selectedRows() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : view->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(filter->sourceRow(row));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void SectionPage::selectRow(int row) const {
+    selectRows({row});
+}
+
+void SectionPage::selectRows(const std::vector<int>& rows) const {
+    QItemSelectionModel* selection = view->selectionModel();
+    if (rows.empty()) {
+        selection->clearSelection();
+        return;
+    }
+    for (int row : rows)
+        if (filter->rowOf(row) < 0) filter->clearFilter();
     // Through the selection model: the view's own selectRow finds no row while the first
-    // column is 0 pixels wide.
-    const QModelIndex index = model->index(row, 0);
-    view->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    view->scrollTo(index);
+    // column is 0 pixels wide. Runs of neighbours go in as one range each.
+    QItemSelection chosen;
+    const int lastColumn = filter->columnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t j = i;
+        while (j + 1 < rows.size() && filter->rowOf(rows[j + 1]) == filter->rowOf(rows[j]) + 1)
+            ++j;
+        chosen.select(filter->index(filter->rowOf(rows[i]), 0),
+                      filter->index(filter->rowOf(rows[j]), lastColumn));
+        i = j + 1;
+    }
+    const QModelIndex current = filter->index(filter->rowOf(rows.back()), 0);
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selection->select(chosen, QItemSelectionModel::ClearAndSelect);
+    view->scrollTo(current);
 }
 
 SectionPages::SectionPages(PlacementDocument& document, QTabWidget* tabs, QMenu* viewMenu,
@@ -76,7 +112,8 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     page.view = new QTableView(page.tab);
     page.view->setObjectName(QLatin1String(listName));
     page.model = &document_.model(page.section);
-    page.view->setModel(page.model);
+    page.filter = new RowFilterModel(*page.model, page.view);
+    page.view->setModel(page.filter);
     keepWidthsAcrossReset(page);
     // The caption counts rows as they come and go, also while an editor is open on a new row.
     const int section = page.section;
@@ -190,12 +227,12 @@ bool SectionPages::saveColumnWidths(SettingsFile& settings, QString& error) cons
 void SectionPages::keepWidthsAcrossReset(SectionPage& page) {
     auto widths = std::make_shared<QList<int>>();
     SectionPage* p = &page;
-    connect(page.model, &SectionModel::modelAboutToBeReset, this, [p, widths] {
+    connect(page.filter, &RowFilterModel::modelAboutToBeReset, this, [p, widths] {
         widths->clear();
         for (int column = 0; column < p->model->visibleColumnCount(); ++column)
             *widths << p->view->horizontalHeader()->sectionSize(column);
     });
-    connect(page.model, &SectionModel::modelReset, this, [p, widths] {
+    connect(page.filter, &RowFilterModel::modelReset, this, [p, widths] {
         for (int column = 0; column < p->model->columnCount(); ++column) {
             if (column < widths->size()) p->view->setColumnWidth(column, widths->at(column));
             p->view->setColumnHidden(column, column >= p->model->visibleColumnCount());

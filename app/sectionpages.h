@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "rowfiltermodel.h"
 #include "sectionmodel.h"
 
 #include <QIcon>
@@ -19,18 +20,28 @@ namespace varn {
 class PlacementDocument;
 class SettingsFile;
 
-// One section's tab page: its list and model, and its item in the View menu.
+// One section's tab page: its list, the section's model and the filter between them, and its
+// item in the View menu. Rows are named by their position in the section, whatever the filter
+// shows.
 struct SectionPage {
     int section = 0;
     QWidget* tab = nullptr;
     QTableView* view = nullptr;
     SectionModel* model = nullptr;
+    RowFilterModel* filter = nullptr;
     QAction* viewItem = nullptr;
     QString caption;  // the plain tab caption from the settings
 
+    // The row an editor opens on: the current row when it is selected, else the first selected
+    // row; -1 without a selection.
     [[nodiscard]] int selectedRow() const;
-    // Makes the row the only selected one and scrolls it into view.
+    // Every selected row, ascending.
+    [[nodiscard]] std::vector<int> selectedRows() const;
+    // Makes the row the only selected one and the current one, and scrolls it into view. A row
+    // the filter hides is shown by clearing the filter.
     void selectRow(int row) const;
+    // Selects the rows (ascending), the last one current.
+    void selectRows(const std::vector<int>& rows) const;
 };
 
 // The eight section tabs: captions with row counts, state images, visibility, column captions

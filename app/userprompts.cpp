@@ -3,6 +3,7 @@
 #include "placementfile.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace varn {
@@ -60,6 +61,14 @@ UserPrompts::UnsavedChoice DialogPrompts::askUnsavedChanges(QWidget* parent) {
         default:
             return UnsavedChoice::Cancel;
     }
+}
+
+int DialogPrompts::askRowNumber(QWidget* parent, int current, int last) {
+    bool ok = false;
+    const int row = QInputDialog::getInt(parent, QStringLiteral("Go to Row"),
+                                         QStringLiteral("Row number (0 to %1):").arg(last),
+                                         current, 0, last, 1, &ok);
+    return ok ? row : -1;
 }
 
 }  // namespace varn

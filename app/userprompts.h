@@ -19,6 +19,8 @@ public:
     // The file to save to, starting from the current path; empty when the user cancels.
     virtual QString askSavePath(QWidget* parent, const QString& currentPath) = 0;
     virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
+    // A row number from 0 to last, starting at current; -1 when the user cancels.
+    virtual int askRowNumber(QWidget* parent, int current, int last) = 0;
 };
 
 // The real dialogs.
@@ -28,6 +30,7 @@ public:
     QString askOpenPath(QWidget* parent) override;
     QString askSavePath(QWidget* parent, const QString& currentPath) override;
     UnsavedChoice askUnsavedChanges(QWidget* parent) override;
+    int askRowNumber(QWidget* parent, int current, int last) override;
 };
 
 }  // namespace varn

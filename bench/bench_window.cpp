@@ -25,6 +25,7 @@ public:
     QString askOpenPath(QWidget*) override { return {}; }
     QString askSavePath(QWidget*, const QString&) override { return {}; }
     UnsavedChoice askUnsavedChanges(QWidget*) override { return UnsavedChoice::Discard; }
+    int askRowNumber(QWidget*, int, int) override { return -1; }
 };
 
 struct Window {

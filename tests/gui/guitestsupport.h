@@ -31,6 +31,10 @@ public:
         ++unsavedQuestions;
         return unsavedChoice;
     }
+    int askRowNumber(QWidget*, int, int last) override {
+        rowAskedUpTo = last;
+        return rowNumber;
+    }
 
     QStringList errors;
     QStringList openPaths;
@@ -38,6 +42,8 @@ public:
     QStringList savePathAskedWith;
     UnsavedChoice unsavedChoice = UnsavedChoice::Cancel;
     int unsavedQuestions = 0;
+    int rowNumber = -1;
+    int rowAskedUpTo = -1;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.

@@ -184,7 +184,7 @@ void RowCommandsTest::deleteRenumbersAndUndoRestoresTheRow() {
         w.document().table(9).setCellText(i, 19, QStringLiteral("name_%1").arg(i));
     const QStringList third = w.document().table(9).rowTexts(3);
     w.pages().page(9).selectRow(3);
-    w.rowCommands().deleteSelectedRow(9);
+    w.rowCommands().deleteSelectedRows(9);
     QCOMPARE(w.document().table(9).rowCount(), 9);
     for (int row = 0; row < 9; ++row) {
         QCOMPARE(shownNumber(w, 9, row), QString::number(row));
@@ -206,7 +206,7 @@ void RowCommandsTest::deletingTheLastRowEmptiesTheTab() {
     MainWindow& w = *window_;
     addRows(w, 15);
     w.pages().page(15).selectRow(0);
-    w.rowCommands().deleteSelectedRow(15);
+    w.rowCommands().deleteSelectedRows(15);
     QCOMPARE(tabText(w, 15), QStringLiteral("Section 15"));
     QCOMPARE(tabState(w, 15), 0);
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -214,7 +214,7 @@ void RowCommandsTest::deletingTheLastRowEmptiesTheTab() {
     QVERIFY(tabs->isTabVisible(tabs->indexOf(w.pages().page(15).tab)));
     // Without a selected row, Delete does nothing at all.
     const int steps = w.placementDocument().undoStack().count();
-    w.rowCommands().deleteSelectedRow(15);
+    w.rowCommands().deleteSelectedRows(15);
     QCOMPARE(w.placementDocument().undoStack().count(), steps);
 }
 

@@ -133,7 +133,7 @@ void EditingRun::deleteRow(int section) {
     const int row = values_.below(static_cast<int>(model_.rows(section).size()));
     note(QStringLiteral("delete"), QStringLiteral("s%1 r%2").arg(section).arg(row));
     window_.pages().page(section).selectRow(row);
-    window_.rowCommands().deleteSelectedRow(section);
+    window_.rowCommands().deleteSelectedRows(section);
     model_.removeRow(section, row);
 }
 
@@ -147,7 +147,7 @@ void EditingRun::withoutSelection(int section) {
             fail(QStringLiteral("Edit opened an editor without a selected row"));
     } else {
         note(QStringLiteral("delete without selection"), QStringLiteral("s%1").arg(section));
-        window_.rowCommands().deleteSelectedRow(section);
+        window_.rowCommands().deleteSelectedRows(section);
     }
 }
 
