@@ -93,6 +93,18 @@ DesktopAssociation::Places DesktopAssociation::placesFromEnvironment() {
     return places;
 }
 
+QString DesktopAssociation::installedEntry(const QString& executablePath,
+                                           const QStringList& dataDirs) {
+    const QString share =
+        QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../share"));
+    const QString entry = share + QStringLiteral("/applications/") + kDesktopFileName;
+    if (!QFileInfo(entry).isFile()) return {};
+    for (const QString& dir : dataDirs) {
+        if (QDir::cleanPath(dir) == share) return entry;
+    }
+    return {};
+}
+
 QString DesktopAssociation::mimePackagePath() const {
     return places_.dataHome + QStringLiteral("/mime/packages/") + kMimePackageName;
 }
@@ -198,7 +210,19 @@ bool DesktopAssociation::otherTypeClaimsExtension() const {
     return false;
 }
 
+// Our files in the user's folder came from a copy run before installation; they hide the installed
+// entry, so they are replaced only after asking.
+FileTypeAssociation::State DesktopAssociation::installedState() const {
+    const QString defaultApp = defaultApplication();
+    const bool userFiles = QFile::exists(mimePackagePath()) || QFile::exists(desktopEntryPath());
+    const bool defaultOurs =
+        defaultApp == kDesktopFileName || tool(QStringLiteral("xdg-mime")).isEmpty();
+    if (!userFiles && defaultOurs) return State::Registered;
+    return userFiles || !defaultApp.isEmpty() ? State::Different : State::Missing;
+}
+
 FileTypeAssociation::State DesktopAssociation::state() {
+    if (!places_.installedEntry.isEmpty()) return installedState();
     const std::optional<QByteArray> package = contents(mimePackagePath());
     const std::optional<QByteArray> entry = contents(desktopEntryPath());
     const QString defaultApp = defaultApplication();
@@ -217,11 +241,29 @@ FileTypeAssociation::State DesktopAssociation::state() {
     return foreign ? State::Different : State::Missing;
 }
 
+bool DesktopAssociation::useInstalledEntry(QString& error) {
+    bool removed = false;
+    for (const QString& path : {mimePackagePath(), desktopEntryPath()}) {
+        if (!QFile::exists(path)) continue;
+        if (!QFile::remove(path)) {
+            error = messages::unableToWrite(path);
+            return false;
+        }
+        removed = true;
+    }
+    return updateDatabasesAndDefault(removed, error);
+}
+
 bool DesktopAssociation::write(QString& error) {
+    if (!places_.installedEntry.isEmpty()) return useInstalledEntry(error);
     if (!writeIfDifferent(mimePackagePath(), mimePackageText(), error) ||
         !writeIfDifferent(desktopEntryPath(), desktopEntryText(), error)) {
         return false;
     }
+    return updateDatabasesAndDefault(true, error);
+}
+
+bool DesktopAssociation::updateDatabasesAndDefault(bool userFilesChanged, QString& error) const {
     struct Update {
         QString tool;
         QStringList arguments;
@@ -233,6 +275,7 @@ bool DesktopAssociation::write(QString& error) {
         {QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopFileName, kMimeType}},
     };
     for (const Update& update : updates) {
+        if (!userFilesChanged && update.tool != u"xdg-mime") continue;
         QString output;
         if (!tool(update.tool).isEmpty() &&
             !runTool(update.tool, update.arguments, output, error)) {
