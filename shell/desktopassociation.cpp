@@ -1,12 +1,12 @@
 #include "desktopassociation.h"
 
+#include "filewrite.h"
 #include "messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -25,18 +25,7 @@ std::optional<QByteArray> contents(const QString& path) {
 }
 
 bool writeIfDifferent(const QString& path, const QByteArray& text, QString& error) {
-    if (contents(path) == text) return true;
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error = messages::unableToWrite(folder);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        error = messages::unableToWrite(path);
-        return false;
-    }
-    return true;
+    return contents(path) == text || writeWholeFile(path, text, error);
 }
 
 QString cannotRun(const QString& tool, const QString& reason) {

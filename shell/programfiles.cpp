@@ -1,11 +1,11 @@
 #include "programfiles.h"
 
+#include "filewrite.h"
 #include "messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace varn {
 namespace {
@@ -35,19 +35,7 @@ bool copyFile(const QString& from, const QString& to, QString& error) {
         error = messages::cannotOpen(from, source.errorString());
         return false;
     }
-    const QByteArray bytes = source.readAll();
-    const QString folder = QFileInfo(to).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error = messages::unableToWrite(folder);
-        return false;
-    }
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
-        !target.commit()) {
-        error = messages::unableToWrite(to);
-        return false;
-    }
-    return true;
+    return writeWholeFile(to, source.readAll(), error);
 }
 
 }  // namespace
