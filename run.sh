@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and opens the editor on the bundled sample.
+# Installs what building and running the editor needs, builds, and opens the editor on the
+# bundled sample.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# Without the test packages (./test.sh installs them) the tests are left out of the build.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARN_BUILD_GUI=ON >/dev/null
 cmake --build build -j "$(nproc)"
 sample=resources/samples/sample.wpl

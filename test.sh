@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test: the release build, the Windows registry code
-# under wine, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# the fuzzers (VARN_FUZZ_SECONDS=0 replays their inputs without the long runs).
+# Sets everything up, builds, and runs every test: the release build, the installed program and
+# its Debian package, the Windows registry code under wine, the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers (VARN_FUZZ_SECONDS=0 replays
+# their inputs without the long runs).
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh --test
 
 export LANG=C.UTF-8
 export QT_QPA_PLATFORM=offscreen
@@ -14,9 +15,13 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 jobs=$(nproc)
 
 echo "== Release build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARN_BUILD_GUI=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARN_BUILD_GUI=ON \
+    -DVARN_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Installed program and Debian package"
+./scripts/test-install.sh build
 
 echo "== Windows registry code under wine"
 ./scripts/test-win32.sh

@@ -1,17 +1,39 @@
 // varn-placement-editor: the window program.
 
+#include "consoleprompts.h"
 #include "mainwindow.h"
+#include "programfiles.h"
+#include "startoptions.h"
 #include "userprompts.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = varn::answerInformationRequest(argc, argv)) return *exitCode;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varn Placement Editor"));
-    varn::DialogPrompts prompts;
-    varn::MainWindow window(QCoreApplication::applicationDirPath(), prompts,
-                            QCoreApplication::arguments());
+    // Names the user's configuration folder: ~/.config/varn-placement-editor.
+    QApplication::setApplicationName(QStringLiteral("varn-placement-editor"));
+    varn::StartOptions options;
+    if (const auto exitCode = varn::readStartOptions(QCoreApplication::arguments(), options))
+        return *exitCode;
+
+    varn::DialogPrompts dialogs;
+    varn::ConsolePrompts console;
+    varn::UserPrompts& prompts = options.closeAfterStart ? static_cast<varn::UserPrompts&>(console)
+                                                         : static_cast<varn::UserPrompts&>(dialogs);
+    QString error;
+    const varn::ProgramFiles files = varn::locateProgramFiles(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), error);
+    if (!error.isEmpty()) prompts.showError(nullptr, error);
+
+    varn::MainWindow window(files, prompts,
+                            {QCoreApplication::applicationFilePath(), options.file});
     window.createDialogs();
     window.show();
-    return QApplication::exec();
+    if (options.closeAfterStart) QTimer::singleShot(0, &window, &QWidget::close);
+    const int exitCode = QApplication::exec();
+    return options.closeAfterStart && console.errorCount() > 0 ? 1 : exitCode;
 }

@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -26,11 +25,9 @@ namespace varn {
 
 namespace keys = settingskeys;
 
-MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
+MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
                        const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent),
-      prompts_(prompts),
-      settings_(QDir(programFolder).filePath(QStringLiteral("settings.ini"))) {
+    : QMainWindow(parent), prompts_(prompts), settings_(files.settingsPath) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(kWindowTitle);
     setWindowIcon(QIcon(QStringLiteral(":/art/program-icon.png")));
@@ -51,7 +48,7 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts& prompts,
     resize(962, 678 + menuBar()->sizeHint().height());
 
     readRunValues();
-    loadDictionary(programFolder);
+    loadDictionary(files.hashesPath);
     document().version = kDefaultVersion;
     pages_->loadViewCaptions(settings_);
     pages_->loadColumnWidths(settings_);
@@ -101,10 +98,9 @@ void MainWindow::readRunValues() {
 }
 
 // Without a readable hashes.dat the program says so and runs on with no base names.
-void MainWindow::loadDictionary(const QString& programFolder) {
+void MainWindow::loadDictionary(const QString& hashesPath) {
     QString error;
-    if (!readHashesFile(QDir(programFolder).filePath(QStringLiteral("hashes.dat")),
-                        dictionary_.baseEntries, error)) {
+    if (!readHashesFile(hashesPath, dictionary_.baseEntries, error)) {
         dictionary_.baseEntries.clear();
         showError(error);
     }

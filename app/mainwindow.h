@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "hashdictionary.h"
+#include "programfiles.h"
 #include "settingsfile.h"
 
 #include <QMainWindow>
@@ -34,7 +35,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the creation steps in order; a file named by the first argument is loaded.
-    MainWindow(const QString& programFolder, UserPrompts& prompts, const QStringList& arguments,
+    MainWindow(const ProgramFiles& files, UserPrompts& prompts, const QStringList& arguments,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -75,7 +76,7 @@ private:
     void createHeaderPanel();
     void createDocument(char separator);
     void readRunValues();
-    void loadDictionary(const QString& programFolder);
+    void loadDictionary(const QString& hashesPath);
 
     // Save / Discard / Cancel when some section was changed; false means stop.
     bool settleUnsavedChanges();

@@ -36,7 +36,8 @@ struct Window {
                     folder.filePath(QStringLiteral("hashes.dat")));
         QFile::setPermissions(folder.filePath(QStringLiteral("settings.ini")),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        window = std::make_unique<MainWindow>(folder.path(), prompts, QStringList{});
+        window =
+            std::make_unique<MainWindow>(programFilesIn(folder.path()), prompts, QStringList{});
         window->createDialogs();
         window->show();
         QApplication::processEvents();

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "programfiles.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -28,7 +30,8 @@ void CommandLine::addDocumentOptions() {
                        QStringLiteral("char"), QStringLiteral(".")});
     parser_.addOption({kHashes,
                        QStringLiteral("Base dictionary of model names (default: hashes.dat beside "
-                                      "this program, when it exists)"),
+                                      "this program, else in ../share/varn-placement-editor, "
+                                      "when it exists)"),
                        QStringLiteral("path")});
     parser_.addOption(
         {kHashTable, QStringLiteral("Read the file's appended name table when loading and write "
@@ -76,10 +79,9 @@ bool CommandLine::documentOptions(DocumentOptions& options) const {
     options.hashTable = parser_.isSet(kHashTable);
     QString hashes = parser_.value(kHashes);
     if (hashes.isEmpty()) {
-        const QString beside =
-            QCoreApplication::applicationDirPath() + QStringLiteral("/hashes.dat");
-        if (!QFileInfo::exists(beside)) return true;  // no base dictionary
-        hashes = beside;
+        const QString found = locateHashes(QCoreApplication::applicationDirPath());
+        if (!QFileInfo::exists(found)) return true;  // no base dictionary
+        hashes = found;
     }
     QString error;
     if (!readHashesFile(hashes, options.dictionary.baseEntries, error)) {

@@ -2,6 +2,7 @@
 
 #include "commandline.h"
 #include "commands.h"
+#include "varnversion.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,8 @@ constexpr char kUsage[] =
     "  hash          Print the name hash of each name\n"
     "  make-hashes   Write a hashes.dat from a list of model names\n"
     "\n"
-    "Run 'varn-placement COMMAND --help' for the options of a command.\n";
+    "Run 'varn-placement COMMAND --help' for the options of a command,\n"
+    "'varn-placement --version' for the version.\n";
 
 }  // namespace
 
@@ -33,6 +35,10 @@ int main(int argc, char* argv[]) {
     if (command == u"make-hashes") return varn::cli::runMakeHashes(arguments);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == u"--version") {
+        std::printf("varn-placement %s\n", varn::kProgramVersion);
         return 0;
     }
     varn::cli::printError(command.isEmpty()

@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the editor need; quiet and quick when
-# everything is already present.
+# Installs the Debian packages that are missing; quiet and quick when everything is present.
+#
+#   scripts/install-deps.sh         what building and running the editor needs (./run.sh)
+#   scripts/install-deps.sh --test  that and what the tests need as well (./test.sh)
 set -euo pipefail
 
+# Building and running the editor.
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev fonts-dejavu-core
+)
+
+# The tests: test frameworks and benchmarks, clang with libFuzzer, mingw-w64 and wine for the
+# Windows registry code, the package and desktop-file checks of the installed program, and a
+# virtual display with a screenshot tool for looking at the windows.
+test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick fonts-dejavu-core
     g++-mingw-w64-x86-64 wine wine64
+    dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
+    xvfb xauth imagemagick
 )
+
+case "${1:-}" in
+    "") ;;
+    --test) packages+=("${test_packages[@]}") ;;
+    *) echo "usage: scripts/install-deps.sh [--test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,7 +9,7 @@ compiler=x86_64-w64-mingw32-g++
 wine_program=$(command -v wine || command -v wine64 || true)
 if ! command -v "$compiler" >/dev/null || [ -z "$wine_program" ]; then
     echo "test-win32: SKIPPED: $compiler or wine is not installed" \
-        "(scripts/install-deps.sh installs g++-mingw-w64-x86-64, wine and wine64)."
+        "(scripts/install-deps.sh --test installs g++-mingw-w64-x86-64, wine and wine64)."
     exit 0
 fi
 

@@ -2,6 +2,7 @@
 
 #include "linklabel.h"
 #include "shellstyle.h"
+#include "varnversion.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -27,7 +28,7 @@ constexpr int kSecondCreditTop = 102;
 constexpr QRect kOkButton(121, 143, 75, 25);
 
 const QString kProductName = QStringLiteral("Product Name: Varn Placement Editor");
-const QString kVersion = QStringLiteral("Version: 0.9");
+const QString kVersion = QStringLiteral("Version: ") + QString::fromLatin1(kProgramVersion);
 const QString kFirstCredit = QStringLiteral("Web:");
 const QString kSecondCredit = QStringLiteral("Made by the Varn team, free for every map maker.");
 const QString kAddress = QStringLiteral("https://varn-placement-editor.example.org");

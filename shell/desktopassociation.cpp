@@ -1,12 +1,12 @@
 #include "desktopassociation.h"
 
+#include "filewrite.h"
 #include "messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -25,18 +25,7 @@ std::optional<QByteArray> contents(const QString& path) {
 }
 
 bool writeIfDifferent(const QString& path, const QByteArray& text, QString& error) {
-    if (contents(path) == text) return true;
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error = messages::unableToWrite(folder);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        error = messages::unableToWrite(path);
-        return false;
-    }
-    return true;
+    return contents(path) == text || writeWholeFile(path, text, error);
 }
 
 QString cannotRun(const QString& tool, const QString& reason) {
@@ -91,6 +80,18 @@ DesktopAssociation::Places DesktopAssociation::placesFromEnvironment() {
         places.dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
     }
     return places;
+}
+
+QString DesktopAssociation::installedEntry(const QString& executablePath,
+                                           const QStringList& dataDirs) {
+    const QString share =
+        QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../share"));
+    const QString entry = share + QStringLiteral("/applications/") + kDesktopFileName;
+    if (!QFileInfo(entry).isFile()) return {};
+    for (const QString& dir : dataDirs) {
+        if (QDir::cleanPath(dir) == share) return entry;
+    }
+    return {};
 }
 
 QString DesktopAssociation::mimePackagePath() const {
@@ -198,7 +199,19 @@ bool DesktopAssociation::otherTypeClaimsExtension() const {
     return false;
 }
 
+// Our files in the user's folder came from a copy run before installation; they hide the installed
+// entry, so they are replaced only after asking.
+FileTypeAssociation::State DesktopAssociation::installedState() const {
+    const QString defaultApp = defaultApplication();
+    const bool userFiles = QFile::exists(mimePackagePath()) || QFile::exists(desktopEntryPath());
+    const bool defaultOurs =
+        defaultApp == kDesktopFileName || tool(QStringLiteral("xdg-mime")).isEmpty();
+    if (!userFiles && defaultOurs) return State::Registered;
+    return userFiles || !defaultApp.isEmpty() ? State::Different : State::Missing;
+}
+
 FileTypeAssociation::State DesktopAssociation::state() {
+    if (!places_.installedEntry.isEmpty()) return installedState();
     const std::optional<QByteArray> package = contents(mimePackagePath());
     const std::optional<QByteArray> entry = contents(desktopEntryPath());
     const QString defaultApp = defaultApplication();
@@ -217,11 +230,29 @@ FileTypeAssociation::State DesktopAssociation::state() {
     return foreign ? State::Different : State::Missing;
 }
 
+bool DesktopAssociation::useInstalledEntry(QString& error) {
+    bool removed = false;
+    for (const QString& path : {mimePackagePath(), desktopEntryPath()}) {
+        if (!QFile::exists(path)) continue;
+        if (!QFile::remove(path)) {
+            error = messages::unableToWrite(path);
+            return false;
+        }
+        removed = true;
+    }
+    return updateDatabasesAndDefault(removed, error);
+}
+
 bool DesktopAssociation::write(QString& error) {
+    if (!places_.installedEntry.isEmpty()) return useInstalledEntry(error);
     if (!writeIfDifferent(mimePackagePath(), mimePackageText(), error) ||
         !writeIfDifferent(desktopEntryPath(), desktopEntryText(), error)) {
         return false;
     }
+    return updateDatabasesAndDefault(true, error);
+}
+
+bool DesktopAssociation::updateDatabasesAndDefault(bool userFilesChanged, QString& error) const {
     struct Update {
         QString tool;
         QStringList arguments;
@@ -233,6 +264,7 @@ bool DesktopAssociation::write(QString& error) {
         {QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopFileName, kMimeType}},
     };
     for (const Update& update : updates) {
+        if (!userFilesChanged && update.tool != u"xdg-mime") continue;
         QString output;
         if (!tool(update.tool).isEmpty() &&
             !runTool(update.tool, update.arguments, output, error)) {

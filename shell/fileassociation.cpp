@@ -63,7 +63,9 @@ AssociationOutcome associateWplFiles(QWidget* parent) {
     Win32Registry registry(HKEY_CLASSES_ROOT);
     RegistryAssociation association(registry, executable);
 #else
-    DesktopAssociation association(executable, DesktopAssociation::placesFromEnvironment());
+    DesktopAssociation::Places places = DesktopAssociation::placesFromEnvironment();
+    places.installedEntry = DesktopAssociation::installedEntry(executable, places.dataDirs);
+    DesktopAssociation association(executable, places);
 #endif
     const AssociationOutcome outcome = associateFileType(association, question, error);
     if (outcome == AssociationOutcome::Failed)

@@ -6,6 +6,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +23,8 @@ namespace varn {
 namespace {
 
 constexpr int kWidth = 285;
-constexpr int kHeight = 237;
+// One line more than the three groups and the buttons need: the settings file in use.
+constexpr int kHeight = 257;
 constexpr int kWarningIconSize = 16;
 
 QGroupBox* group(const char* name, const QString& title, QWidget* parent) {
@@ -106,6 +109,8 @@ void SettingsDialog::buildControls() {
     writeHashTable_->setChecked(true);
     groupLayout(saving)->addWidget(writeHashTable_);
 
+    auto* settingsFile = settingsFileLabel(panel);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), panel);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
@@ -125,7 +130,23 @@ void SettingsDialog::buildControls() {
     layout->addWidget(separator);
     layout->addWidget(saving);
     layout->addStretch();
+    layout->addWidget(settingsFile);
     layout->addLayout(buttons);
+}
+
+// Which settings.ini the program reads and writes: beside the program or in the user's folder.
+// A long path is shortened in the middle; the tool tip holds it whole.
+QLabel* SettingsDialog::settingsFileLabel(QWidget* parent) const {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("SettingsFileLabel"));
+    const QString path = QDir::toNativeSeparators(settings_.path());
+    const QString prefix = QStringLiteral("Settings file: ");
+    const QFontMetrics metrics(label->font());
+    constexpr int kTextWidth = kWidth - 2 * 8;  // the panel's margins
+    label->setText(prefix + metrics.elidedText(path, Qt::ElideMiddle,
+                                               kTextWidth - metrics.horizontalAdvance(prefix)));
+    label->setToolTip(path);
+    return label;
 }
 
 void SettingsDialog::loadFromSettings() {

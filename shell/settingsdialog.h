@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QRadioButton;
 class QToolBar;
 
@@ -26,6 +27,7 @@ signals:
 
 private:
     void buildControls();
+    [[nodiscard]] QLabel* settingsFileLabel(QWidget* parent) const;
     void loadFromSettings();
     void acceptChanges();
     [[nodiscard]] bool write(const QString& key, int value);

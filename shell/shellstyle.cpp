@@ -1,6 +1,5 @@
 #include "shellstyle.h"
 
-#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -14,7 +13,7 @@ void paintPanel(QWidget* widget) {
 }
 
 QString messageTitle() {
-    return QGuiApplication::applicationDisplayName();
+    return QStringLiteral("Varn Placement Editor");
 }
 
 }  // namespace varn::shellstyle

@@ -1,6 +1,7 @@
 // Draws every picture of the window program and writes them as PNG files into one folder, from
-// which the build embeds them. Nothing here reads fonts or other files of the machine, so the
-// same build always produces the same pictures.
+// which the build embeds them, and the program's icon in the theme sizes into its hicolor/
+// subfolder, from which it is installed. Nothing here reads fonts or other files of the machine, so
+// the same build always produces the same pictures.
 
 #include "pictures.h"
 
@@ -40,9 +41,7 @@ constexpr Picture pictures[] = {
     {"program-icon.png", varn::artwork::drawProgramIcon},
 };
 
-bool writePicture(const QDir& folder, const Picture& picture) {
-    const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
-    const QImage image = picture.draw();
+bool writeImage(const QString& path, const QImage& image) {
     // Writing through QFile lets a failed write be told apart from a failed encoding.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -58,6 +57,23 @@ bool writePicture(const QDir& folder, const Picture& picture) {
         std::fprintf(stderr, "varn-art-generator: cannot write %s: %s\n", qPrintable(path),
                      qPrintable(file.errorString()));
         return false;
+    }
+    return true;
+}
+
+// hicolor/<size>x<size>/apps/varn-placement-editor.png, as the icon theme lays its files out.
+bool writeThemeIcons(const QDir& folder) {
+    for (const int size : varn::artwork::kThemeIconSizes) {
+        const QString apps = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        if (!folder.mkpath(apps)) {
+            std::fprintf(stderr, "varn-art-generator: cannot create folder %s\n",
+                         qPrintable(folder.filePath(apps)));
+            return false;
+        }
+        if (!writeImage(folder.filePath(apps + QStringLiteral("/varn-placement-editor.png")),
+                        varn::artwork::drawProgramIcon(size))) {
+            return false;
+        }
     }
     return true;
 }
@@ -78,7 +94,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     for (const Picture& picture : pictures) {
-        if (!writePicture(folder, picture)) return 1;
+        if (!writeImage(folder.filePath(QString::fromLatin1(picture.fileName)), picture.draw()))
+            return 1;
     }
-    return 0;
+    return writeThemeIcons(folder) ? 0 : 1;
 }

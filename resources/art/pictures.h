@@ -27,5 +27,9 @@ namespace varn::artwork {
 
 // About box, 64 x 64.
 [[nodiscard]] QImage drawProgramIcon();
+// The same picture at any size, for the desktop's icon theme.
+[[nodiscard]] QImage drawProgramIcon(int size);
+// The sizes installed into the hicolor icon theme.
+inline constexpr int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 }  // namespace varn::artwork

@@ -22,11 +22,12 @@ QPainterPath landShape() {
 }  // namespace
 
 // A map tile with water, land and a grid, and a placement pin standing on it: what the
-// program does, put object placements on a map.
-QImage drawProgramIcon() {
-    QImage image = newCanvas(64, 64);
+// program does, put object placements on a map. Drawn on a 64 x 64 design grid, scaled to size.
+QImage drawProgramIcon(int size) {
+    QImage image = newCanvas(size, size);
     QPainter painter(&image);
     prepare(painter);
+    painter.scale(size / 64.0, size / 64.0);
 
     QPainterPath tileShape;
     tileShape.addRoundedRect(tile, tileRadius, tileRadius);
@@ -68,6 +69,10 @@ QImage drawProgramIcon() {
     painter.setBrush(palette::paper);
     painter.drawPath(circle(disc, 4.4));
     return image;
+}
+
+QImage drawProgramIcon() {
+    return drawProgramIcon(64);
 }
 
 }  // namespace varn::artwork

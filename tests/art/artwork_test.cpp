@@ -32,6 +32,22 @@ constexpr Expected expectedPictures[] = {
     {"program-icon", 64, 64},
 };
 
+// The program's icon in the desktop's hicolor theme.
+constexpr int themeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// Runs the generator into folder; empty on success, else what went wrong.
+QString runGenerator(const QString& folder) {
+    QProcess generator;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    generator.setProcessEnvironment(environment);
+    generator.start(QStringLiteral(VARN_ART_GENERATOR), {folder});
+    if (!generator.waitForFinished(60000)) return QStringLiteral("the generator did not finish");
+    if (generator.exitStatus() != QProcess::NormalExit || generator.exitCode() != 0)
+        return QString::fromLocal8Bit(generator.readAllStandardError());
+    return {};
+}
+
 QString resourcePath(const QString& name) {
     return QStringLiteral(":/art/%1.png").arg(name);
 }
@@ -93,6 +109,7 @@ private slots:
     void picturesOfOneSetDiffer();
     void dialogBackgroundKeepsTextReadable();
     void generatorRedrawsTheEmbeddedPictures();
+    void themeIconsHaveEverySize();
 };
 
 void ArtworkTest::everyPictureIsEmbeddedWithItsSize_data() {
@@ -235,14 +252,8 @@ void ArtworkTest::dialogBackgroundKeepsTextReadable() {
 void ArtworkTest::generatorRedrawsTheEmbeddedPictures() {
     QTemporaryDir output;
     QVERIFY(output.isValid());
-    QProcess generator;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    generator.setProcessEnvironment(environment);
-    generator.start(QStringLiteral(VARN_ART_GENERATOR), {output.path()});
-    QVERIFY(generator.waitForFinished(60000));
-    QCOMPARE(generator.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(generator.exitCode() == 0, generator.readAllStandardError().constData());
+    const QString problem = runGenerator(output.path());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
     for (const Expected& picture : expectedPictures) {
         const QString name = QString::fromLatin1(picture.name);
@@ -251,6 +262,28 @@ void ArtworkTest::generatorRedrawsTheEmbeddedPictures() {
         QVERIFY2(drawn.open(QIODevice::ReadOnly), qPrintable(drawn.fileName()));
         QVERIFY(embedded.open(QIODevice::ReadOnly));
         QVERIFY2(drawn.readAll() == embedded.readAll(), picture.name);
+    }
+}
+
+// Every size is the same picture: square, clear corners, a solid middle; at 64 it is the About
+// box's picture itself.
+void ArtworkTest::themeIconsHaveEverySize() {
+    QTemporaryDir output;
+    QVERIFY(output.isValid());
+    const QString problem = runGenerator(output.path());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    for (const int size : themeIconSizes) {
+        const QString path = output.filePath(
+            QStringLiteral("hicolor/%1x%1/apps/varn-placement-editor.png").arg(size));
+        const QImage icon = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!icon.isNull(), qPrintable(path));
+        QCOMPARE(icon.size(), QSize(size, size));
+        const int last = size - 1;
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QVERIFY2(qAlpha(icon.pixel(corner)) == 0, qPrintable(path));
+        QVERIFY2(qAlpha(icon.pixel(size / 2, size / 2)) >= 250, qPrintable(path));
+        if (size == 64) QCOMPARE(icon, loadPicture(QStringLiteral("program-icon")));
     }
 }
 

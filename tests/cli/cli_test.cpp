@@ -138,7 +138,16 @@ TEST(Help, EveryCommandHasIt) {
         EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: varn-placement ") + command))
             << r.out.toStdString();
     }
-    EXPECT_EQ(tool({"--help"}).exitCode, 0);
+    const Result overview = tool({"--help"});
+    EXPECT_EQ(overview.exitCode, 0);
+    EXPECT_TRUE(overview.out.contains("--version")) << overview.out.toStdString();
+}
+
+TEST(Version, IsTheProjectVersion) {
+    const Result r = tool({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("varn-placement " VARN_VERSION "\n"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 }
 
 TEST(Convert, WithoutTheTableOptionWritesTheRecordsAlone) {

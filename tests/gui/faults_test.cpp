@@ -173,7 +173,7 @@ void FaultsTest::settingsReadOnlyAtClose() {
     const QByteArray before = contents(dir + QStringLiteral("/settings.ini"));
     ScriptedPrompts prompts;
     QStringList arguments{QStringLiteral("varn-placement-editor")};
-    MainWindow w(dir, prompts, arguments);
+    MainWindow w(programFilesIn(dir), prompts, arguments);
     w.createDialogs();
     QFile::setPermissions(dir + QStringLiteral("/settings.ini"), QFileDevice::ReadOwner);
     if (!makeFolderReadOnly(dir, &fileSystem))

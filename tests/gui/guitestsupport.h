@@ -79,7 +79,7 @@ inline std::unique_ptr<MainWindow> startWindow(const ProgramFolder& folder,
                                                ScriptedPrompts& prompts, const QString& file = {}) {
     QStringList arguments{QStringLiteral("varn-placement-editor")};
     if (!file.isEmpty()) arguments << file;
-    auto window = std::make_unique<MainWindow>(folder.path(), prompts, arguments);
+    auto window = std::make_unique<MainWindow>(programFilesIn(folder.path()), prompts, arguments);
     window->createDialogs();
     return window;
 }

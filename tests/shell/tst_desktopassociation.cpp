@@ -77,6 +77,7 @@ private slots:
     void init() {
         root_ = new QTemporaryDir;
         QVERIFY(root_->isValid());
+        places_ = {};
         places_.dataHome = folder(QStringLiteral("home"));
         places_.dataDirs = {folder(QStringLiteral("system"))};
         // An empty folder of tools: none of the desktop's tools is there.
@@ -269,6 +270,65 @@ private slots:
         QVERIFY(readAll(places_.dataHome + "/mime/globs2")
                     .contains("60:application/x-varn-placement:*.wpl"));
         QVERIFY(QFile::exists(places_.dataHome + "/mime/application/x-varn-placement.xml"));
+    }
+
+    void installedEntryOnlyWhereTheDesktopLooks_data() {
+        QTest::addColumn<bool>("entryThere");
+        QTest::addColumn<bool>("shareIsDataDir");
+        QTest::newRow("installed and seen") << true << true;
+        QTest::newRow("prefix unknown to the desktop") << true << false;
+        QTest::newRow("no entry installed") << false << true;
+    }
+
+    void installedEntryOnlyWhereTheDesktopLooks() {
+        QFETCH(bool, entryThere);
+        QFETCH(bool, shareIsDataDir);
+        const QString entry = folder("prefix/share/applications/varn-placement-editor.desktop");
+        if (entryThere) writeFile(entry, "[Desktop Entry]\n");
+        const QStringList dataDirs{folder("system"),
+                                   shareIsDataDir ? folder("prefix/share/") : folder("other")};
+        QCOMPARE(DesktopAssociation::installedEntry(folder("prefix/bin/varn-placement-editor"),
+                                                    dataDirs),
+                 entryThere && shareIsDataDir ? entry : QString());
+    }
+
+    // The installed entry and type are the package's: only the default is the user's to set.
+    void installedProgramSetsTheDefaultOnly() {
+        installTools();
+        places_.installedEntry = folder("system/applications/varn-placement-editor.desktop");
+        CountingQuestion question(false);
+        QString error;
+        QCOMPARE(associate(kProgram, question, error), AssociationOutcome::Written);
+        QCOMPARE(question.asked, 0);
+        QCOMPARE(toolCalls(), QStringList({"xdg-mime query default application/x-varn-placement",
+                                           "xdg-mime default varn-placement-editor.desktop "
+                                           "application/x-varn-placement"}));
+        QVERIFY(!QFile::exists(places_.dataHome));
+        CountingQuestion again(false);
+        QCOMPARE(associate(kProgram, again, error), AssociationOutcome::AlreadyRegistered);
+        QCOMPARE(again.asked, 0);
+    }
+
+    // Files a copy of the program wrote before it was installed would hide the installed entry.
+    void installedProgramRemovesOurUserFilesAfterAsking() {
+        CountingQuestion portable(false);
+        QString error;
+        QCOMPARE(associate(kProgram, portable, error), AssociationOutcome::Written);
+        installTools();
+        places_.installedEntry = folder("system/applications/varn-placement-editor.desktop");
+        const DesktopAssociation association(kProgram, places_);
+
+        CountingQuestion no(false);
+        QCOMPARE(associate(kProgram, no, error), AssociationOutcome::Declined);
+        QCOMPARE(no.asked, 1);
+        QVERIFY(QFile::exists(association.desktopEntryPath()));
+        CountingQuestion yes(true);
+        QCOMPARE(associate(kProgram, yes, error), AssociationOutcome::Written);
+        QVERIFY(!QFile::exists(association.desktopEntryPath()));
+        QVERIFY(!QFile::exists(association.mimePackagePath()));
+        QVERIFY(
+            toolCalls().contains("update-desktop-database " + places_.dataHome + "/applications"));
+        QCOMPARE(readAll(folder("tools/default")), QByteArray("varn-placement-editor.desktop\n"));
     }
 
     void placesComeFromTheEnvironment() {

@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(dialog.objectName(), QStringLiteral("TForm10"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
         QCOMPARE(dialog.windowType(), Qt::Tool);
-        QCOMPARE(dialog.minimumSize(), QSize(285, 237));
-        QCOMPARE(dialog.maximumSize(), QSize(285, 237));
+        QCOMPARE(dialog.minimumSize(), QSize(285, 257));
+        QCOMPARE(dialog.maximumSize(), QSize(285, 257));
         QCOMPARE(child<QWidget>(&dialog, "Panel1")->palette().color(QPalette::Window),
                  QColor(234, 240, 255));
         QCOMPARE(child<QGroupBox>(&dialog, "GroupBox1")->title(), QStringLiteral("View "));
@@ -102,7 +102,8 @@ private slots:
         QVERIFY(qAbs(dialog.geometry().center().x() - window_->geometry().center().x()) <= 2);
         QVERIFY(qAbs(dialog.geometry().center().y() - window_->geometry().center().y()) <= 2);
         // Every control lies inside the fixed client area.
-        for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "Button1", "Button2"}) {
+        for (const char* name :
+             {"GroupBox1", "GroupBox2", "GroupBox3", "SettingsFileLabel", "Button1", "Button2"}) {
             auto* widget = child<QWidget>(&dialog, name);
             const QRect area(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
             QVERIFY2(dialog.rect().contains(area), name);
@@ -114,6 +115,32 @@ private slots:
         QVERIFY(!child<QRadioButton>(&dialog, "RadioButton1")->isChecked());
         child<QRadioButton>(&dialog, "RadioButton1")->click();
         QVERIFY(!child<QRadioButton>(&dialog, "RadioButton2")->isChecked());
+    }
+
+    // The file in use is named whole when it fits, else shortened in the middle with the whole
+    // path in the tool tip; either way the line fits the dialog.
+    void namesTheSettingsFileInUse_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short") << QStringLiteral("/etc/v") << true;
+        QTest::newRow("long") << QStringLiteral("/home/someone/.config/") + QString(60, u'x')
+                              << false;
+    }
+
+    void namesTheSettingsFileInUse() {
+        QFETCH(QString, folder);
+        QFETCH(bool, whole);
+        const QString path = folder + QStringLiteral("/settings.ini");
+        SettingsFile settings(path);
+        SettingsDialog dialog(settings, toolBar_, window_);
+        auto* label = child<QLabel>(&dialog, "SettingsFileLabel");
+        QCOMPARE(label->toolTip(), path);
+        QCOMPARE(label->text() == QStringLiteral("Settings file: ") + path, whole);
+        QVERIFY(label->text().startsWith(QStringLiteral("Settings file: ")));
+        QVERIFY(label->text().endsWith(QStringLiteral("settings.ini")));
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(label->width() >= label->sizeHint().width());
     }
 
     void creationTakesTheSettings_data() {
