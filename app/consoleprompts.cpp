@@ -11,4 +11,10 @@ void ConsolePrompts::showError(QWidget*, const QString& message) {
         stderr);
 }
 
+void ConsolePrompts::showNotice(QWidget*, const QString& message) {
+    std::fputs(
+        (QStringLiteral("varn-placement-editor: ") + message + u'\n').toLocal8Bit().constData(),
+        stderr);
+}
+
 }  // namespace varn

@@ -14,6 +14,8 @@ public:
     QString askSavePath(QWidget*, const QString&) override { return {}; }
     UnsavedChoice askUnsavedChanges(QWidget*) override { return UnsavedChoice::Discard; }
     int askRowNumber(QWidget*, int, int) override { return -1; }
+    bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
+    void showNotice(QWidget* parent, const QString& message) override;
 
     [[nodiscard]] int errorCount() const { return errorCount_; }
 

@@ -52,6 +52,12 @@ void MainWindow::openFile() {
     if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
 }
 
+bool MainWindow::openPath(const QString& path) {
+    if (!settleUnsavedChanges() || !loadPlacementFile(path)) return false;
+    if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
+    return true;
+}
+
 bool MainWindow::save() {
     if (currentPath().isEmpty()) return saveAs();
     return savePlacementFile(currentPath());

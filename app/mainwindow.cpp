@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "filewatch.h"
 #include "itemeditor.h"
 #include "placementdocument.h"
 #include "rowcommands.h"
@@ -65,6 +66,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createDocument(char separator) {
     document_ = new PlacementDocument(separator, this);
     connect(document_, &PlacementDocument::changed, this, &MainWindow::refreshTitle);
+    connect(&document_->fileWatch(), &FileWatch::changedOnDisk, this,
+            &MainWindow::fileChangedOnDisk);
+    connect(&document_->fileWatch(), &FileWatch::removedFromDisk, this,
+            &MainWindow::fileRemovedFromDisk);
+    setAcceptDrops(true);
 }
 
 Document& MainWindow::document() {

@@ -46,6 +46,8 @@ public:
     [[nodiscard]] bool savePlacementFile(const QString& path);
     void newDocument();
     void openFile();
+    // Open without the dialog: the unsaved-changes question first, then the file.
+    bool openPath(const QString& path);
     bool save();
     bool saveAs();
 
@@ -65,6 +67,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createToolBar();
@@ -86,6 +90,9 @@ private:
     void storeSeparator(char separator);
     void associateFileType();
     void refreshTitle();
+    // Another program changed or removed the open file.
+    void fileChangedOnDisk();
+    void fileRemovedFromDisk();
     void showError(const QString& message);
 
     UserPrompts& prompts_;

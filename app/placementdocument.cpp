@@ -1,5 +1,6 @@
 #include "placementdocument.h"
 
+#include "filewatch.h"
 #include "sectioncommand.h"
 #include "sectionmodel.h"
 
@@ -8,7 +9,10 @@
 namespace varn {
 
 PlacementDocument::PlacementDocument(char separator, QObject* parent)
-    : QObject(parent), document_(separator), undoStack_(new QUndoStack(this)) {
+    : QObject(parent),
+      document_(separator),
+      undoStack_(new QUndoStack(this)),
+      fileWatch_(new FileWatch(this)) {
     for (int i = 0; i < kKnownSectionCount; ++i)
         models_[i] = new SectionModel(document_, sectionsInFileOrder()[i].number, this);
     connect(undoStack_, &QUndoStack::indexChanged, this, &PlacementDocument::changed);
@@ -23,6 +27,7 @@ SectionModel& PlacementDocument::model(int section) const {
 
 void PlacementDocument::setPath(const QString& path) {
     path_ = path;
+    fileWatch_->watch(path_);
     emit changed();
 }
 
@@ -77,13 +82,18 @@ bool PlacementDocument::load(const QString& path, const LoadOptions& options,
     if (!loadPlacementFile(path, options, dictionary, loaded, error, progress)) return false;
     readBigEndian_ = isBigEndianPath(path);
     path_ = path;
+    fileWatch_->watch(path_);
     replaceDocument(std::move(loaded));
     return true;
 }
 
 bool PlacementDocument::save(const QString& path, const SaveOptions& options,
                              HashDictionary& dictionary, QString& error, ProgressSink* progress) {
-    if (!savePlacementFile(path, options, document_, dictionary, error, progress)) return false;
+    // What the editor writes itself is no change by another program.
+    fileWatch_->pause();
+    const bool saved = savePlacementFile(path, options, document_, dictionary, error, progress);
+    fileWatch_->watch(saved ? path : path_);
+    if (!saved) return false;
     path_ = path;
     lostChanges_.reset();
     divergence_ = 0;
@@ -97,6 +107,7 @@ void PlacementDocument::clear() {
     empty.version = document_.version;
     empty.headerCounts = document_.headerCounts;
     path_.clear();
+    fileWatch_->watch(path_);
     replaceDocument(std::move(empty));
 }
 

@@ -14,6 +14,7 @@ class QUndoStack;
 
 namespace varn {
 
+class FileWatch;
 class SectionModel;
 
 // The open document: the section tables, their models, the path and byte order it was read
@@ -52,6 +53,8 @@ public:
                             HashDictionary& dictionary, QString& error, ProgressSink* progress);
     // Every table empty, no path, no history; the version and the header counts stay.
     void clear();
+    // The watch on the document's file, which tells of other programs' changes.
+    [[nodiscard]] FileWatch& fileWatch() const { return *fileWatch_; }
 
 signals:
     // Rows, the history or the saved state changed: tabs and titles follow.
@@ -66,6 +69,7 @@ private:
     Document document_;
     std::array<SectionModel*, kKnownSectionCount> models_{};
     QUndoStack* undoStack_;
+    FileWatch* fileWatch_;
     QString path_;
     bool readBigEndian_ = false;
     // Sections changed by commands the history dropped while the saved state lay past them

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace varn {
 
@@ -69,6 +70,23 @@ int DialogPrompts::askRowNumber(QWidget* parent, int current, int last) {
                                          QStringLiteral("Row number (0 to %1):").arg(last),
                                          current, 0, last, 1, &ok);
     return ok ? row : -1;
+}
+
+bool DialogPrompts::askReloadChangedFile(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Varn Placement Editor"),
+                    QStringLiteral("Another program changed \"%1\".").arg(path),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral(
+        "Read the file again and lose the changes made here, or keep the document as it is?"));
+    QPushButton* reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Keep Mine"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.exec();
+    return box.clickedButton() == reload;
+}
+
+void DialogPrompts::showNotice(QWidget* parent, const QString& message) {
+    QMessageBox::information(parent, QStringLiteral("Varn Placement Editor"), message);
 }
 
 }  // namespace varn

@@ -21,6 +21,11 @@ public:
     virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
     // A row number from 0 to last, starting at current; -1 when the user cancels.
     virtual int askRowNumber(QWidget* parent, int current, int last) = 0;
+    // Another program changed the open file while the document has unsaved changes: true to
+    // read the file again (losing them), false to keep the document as it is.
+    virtual bool askReloadChangedFile(QWidget* parent, const QString& path) = 0;
+    // A note that needs no answer.
+    virtual void showNotice(QWidget* parent, const QString& message) = 0;
 };
 
 // The real dialogs.
@@ -31,6 +36,8 @@ public:
     QString askSavePath(QWidget* parent, const QString& currentPath) override;
     UnsavedChoice askUnsavedChanges(QWidget* parent) override;
     int askRowNumber(QWidget* parent, int current, int last) override;
+    bool askReloadChangedFile(QWidget* parent, const QString& path) override;
+    void showNotice(QWidget* parent, const QString& message) override;
 };
 
 }  // namespace varn

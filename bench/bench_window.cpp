@@ -26,6 +26,8 @@ public:
     QString askSavePath(QWidget*, const QString&) override { return {}; }
     UnsavedChoice askUnsavedChanges(QWidget*) override { return UnsavedChoice::Discard; }
     int askRowNumber(QWidget*, int, int) override { return -1; }
+    bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
+    void showNotice(QWidget*, const QString&) override {}
 };
 
 struct Window {

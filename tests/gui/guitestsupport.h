@@ -35,6 +35,11 @@ public:
         rowAskedUpTo = last;
         return rowNumber;
     }
+    bool askReloadChangedFile(QWidget*, const QString&) override {
+        ++reloadQuestions;
+        return reloadAnswer;
+    }
+    void showNotice(QWidget*, const QString& message) override { notices << message; }
 
     QStringList errors;
     QStringList openPaths;
@@ -44,6 +49,9 @@ public:
     int unsavedQuestions = 0;
     int rowNumber = -1;
     int rowAskedUpTo = -1;
+    int reloadQuestions = 0;
+    bool reloadAnswer = false;
+    QStringList notices;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.
