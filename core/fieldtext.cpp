@@ -14,8 +14,12 @@ namespace {
 
 constexpr char kMarker[] = "[...]";
 
-// Writes the text of a numeric or marker cell into out and returns its length, or -1 for the
-// rules whose text is not ASCII of our own (strings and model names).
+std::string asciiOf(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+}  // namespace
+
 int formatAsciiField(const CellLayout& cell, const char* record, char separator, char* out) {
     const char* field = record + cell.offset;
     switch (cell.rule) {
@@ -38,12 +42,6 @@ int formatAsciiField(const CellLayout& cell, const char* record, char separator,
     }
     return -1;
 }
-
-std::string asciiOf(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-}  // namespace
 
 QString fieldText(const CellLayout& cell, const char* record, const TextContext& context) {
     if (cell.rule == TextRule::String) {
