@@ -1,8 +1,7 @@
 // The filter bar's work on the benchmark file's 1,000,000 instances: a text over all columns, a
 // text in one column and a comparison in one column. Each query is one run over every row.
 
-#include "benchfile.h"
-#include "placementfile.h"
+#include "benchdocument.h"
 #include "rowfilter.h"
 
 #include <benchmark/benchmark.h>
@@ -10,16 +9,7 @@
 namespace varn {
 namespace {
 
-const Document& document() {
-    static const Document loaded = [] {
-        Document document;
-        HashDictionary dictionary;
-        QString error;
-        if (!loadPlacementFile(bench::benchFile(), {}, dictionary, document, error)) std::abort();
-        return document;
-    }();
-    return loaded;
-}
+using bench::benchDocument;
 
 struct Query {
     const char* label;
@@ -44,7 +34,7 @@ constexpr Query kOneColumnQueries[] = {
 };
 
 void runQuery(benchmark::State& state, const Query& query) {
-    const SectionTable& instances = document().table(0);
+    const SectionTable& instances = benchDocument().table(0);
     std::size_t kept = 0;
     for (auto _ : state) {
         const auto result = filterRows(instances, {QString::fromLatin1(query.text), query.column});
@@ -65,14 +55,10 @@ void BM_FilterOneColumn(benchmark::State& state) {
 
 BENCHMARK(BM_FilterAllColumns)
     ->DenseRange(0, std::size(kAllColumnQueries) - 1)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->Apply(bench::wallAndProcessTime);
 BENCHMARK(BM_FilterOneColumn)
     ->DenseRange(0, std::size(kOneColumnQueries) - 1)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->Apply(bench::wallAndProcessTime);
 
 }  // namespace
 }  // namespace varn

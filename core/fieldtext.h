@@ -5,6 +5,7 @@
 #include "recordlayout.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <string>
 
@@ -22,11 +23,15 @@ void appendFieldUtf8(const CellLayout& cell, const char* record, const TextConte
 
 // Converts the text by the cell's save kind into its field of the record (host byte order). On
 // failure the record is untouched and error holds the conversion's message.
-[[nodiscard]] bool storeFieldText(const CellLayout& cell, const QString& text, char separator,
+[[nodiscard]] bool storeFieldText(const CellLayout& cell, QStringView text, char separator,
                                   char* record, QString& error);
 
+// Whether the field's cell text is exactly the text; builds no string for number fields.
+[[nodiscard]] bool fieldShowsText(const CellLayout& cell, const char* record,
+                                  const TextContext& context, QStringView text);
+
 // The float a cell text stands for, with the conversion's message on failure.
-[[nodiscard]] bool floatFromText(const QString& text, char separator, float& value,
+[[nodiscard]] bool floatFromText(QStringView text, char separator, float& value,
                                  QString* error = nullptr);
 
 }  // namespace varn
