@@ -63,35 +63,12 @@ bool containsAscii(const char* haystack, std::size_t size, std::string_view need
 
 }  // namespace
 
-FixedTextBound fixedTextBound(std::string_view upper, int decimals, char separator) {
-    FixedTextBound bound;
-    if (upper.empty()) return bound;
-    for (char c : upper)
-        if ((c < '0' || c > '9') && c != '-' && c != separator) return bound;
-    // The sign stands first in these texts; after it come the integer digits.
-    bound.negative = upper.front() == '-';
-    if (bound.negative) upper.remove_prefix(1);
-    const std::size_t separatorAt = upper.find(separator);
-    // Digits before a separator, after a sign, or more than the decimals can hold are integer
-    // digits: that many of them need a magnitude of at least 10^(n-1), less a rounding margin.
-    std::size_t integerDigits = 0;
-    if (separatorAt != std::string_view::npos)
-        integerDigits = separatorAt;
-    else if (bound.negative || upper.size() > static_cast<std::size_t>(decimals))
-        integerDigits = upper.size();
-    // Up to 10^10; larger values take the exponent form, which any digits may appear in.
-    if (integerDigits >= 2)
-        bound.minMagnitude =
-            std::pow(10.0f, static_cast<float>(std::min<std::size_t>(integerDigits - 1, 10))) - 1;
-    return bound;
-}
-
 ColumnTextMatcher::ColumnTextMatcher(const SectionTable& table, int column, const QString& text)
     : table_(&table), column_(column), text_(text), upper_(asciiUpperOf(text)) {
     if (column >= 0) cell_ = &table.layout().cells[column];
     way_ = chooseWay();
     if (way_ == Way::Fixed)
-        bound_ = fixedTextBound(upper_, cell_->writeBackDecimals(), table.context().separator);
+        bound_ = FixedTextBound(upper_, cell_->writeBackDecimals(), table.context().separator);
 }
 
 ColumnTextMatcher::Way ColumnTextMatcher::chooseWay() const {

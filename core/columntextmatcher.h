@@ -5,11 +5,11 @@
 // query holding a character that such a text never shows skips the column altogether.
 
 #include "filterquery.h"
+#include "fixedtextbound.h"
 #include "sectiontable.h"
 
 #include <QString>
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,20 +40,6 @@ private:
     static std::size_t index(std::uint32_t key) { return (key * 2654435761u) >> (32 - kSlotBits); }
     std::vector<Slot> slots_;
 };
-
-// What a fixed float's text must stand for to contain a query of digits, an optional leading
-// minus and a separator: a negative value, and a magnitude of at least so many integer digits.
-// A cheap test on the field that spares formatting most rows that cannot match.
-struct FixedTextBound {
-    bool negative = false;
-    float minMagnitude = 0;
-    [[nodiscard]] bool admits(float value) const {
-        return (!negative || value < 0) && (minMagnitude <= 0 || std::fabs(value) >= minMagnitude);
-    }
-};
-// The bound of a query in ASCII capitals for a fixed float rule with the given decimals; a
-// query with other characters (E, INF, NAN) gets the bound that admits everything.
-[[nodiscard]] FixedTextBound fixedTextBound(std::string_view upper, int decimals, char separator);
 
 class ColumnTextMatcher {
 public:
@@ -91,7 +77,7 @@ private:
     std::string upper_;  // the text in ASCII capitals; empty when the text is not ASCII
     Way way_ = Way::Never;
     MatchMemo memo_;
-    FixedTextBound bound_;
+    FixedTextBound bound_{{}, 0, '.'};
 };
 
 }  // namespace varn

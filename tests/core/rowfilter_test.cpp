@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -175,44 +176,44 @@ TEST(RowFilter, StringsMarkersAndHiddenCells) {
 namespace varn {
 namespace {
 
-// Every shortcut of the text search (skipped columns, magnitude bounds, remembered values) must
+// Values of every magnitude, and those whose rounding carries into the next digit.
+std::vector<float> probeValues() {
+    // clang-format off
+    std::vector<float> values = {
+        0.0f, -0.0f, 12.5f, -12.5f, 112.5f, 0.125f, 9999.99996f, 99.99996f, -0.00004f, 12345.0f,
+        -12345.678f, 1e10f, 9999998976.0f, 17179869184.0f, -1e12f, 6.103515625e-5f, 0.1f,
+        1234567.875f, -1.0f, 384.0f, 0.2345f, 0.1234567f, -99.99996f, 12.49996f, 12.59996f,
+        0.00009996f, 0.99996f, 9.99996f, 112.49995f, 9.899999f, 0.99999996f, 999.99999f,
+        123456.78906f, 999999.9f, 1000000.0625f, std::numeric_limits<float>::infinity(),
+        -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+    // clang-format on
+    std::uint32_t state = 7;
+    for (int i = 0; i < 1500; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const float mantissa = static_cast<float>(state >> 8) / static_cast<float>(1 << 24);
+        const float scale = std::pow(10.0f, static_cast<float>(static_cast<int>(state % 13) - 5));
+        values.push_back((state & 0x80) ? -mantissa * scale : mantissa * scale);
+    }
+    return values;
+}
+
+// Every shortcut of the text search (skipped columns, bounds on values, remembered values) must
 // find exactly what searching every shown text would find.
 TEST(RowFilter, FindsWhatSearchingEveryTextFinds) {
-    const float values[] = {0.0f,
-                            -0.0f,
-                            12.5f,
-                            -12.5f,
-                            112.5f,
-                            0.125f,
-                            9999.99996f,
-                            99.99996f,
-                            -0.00004f,
-                            12345.0f,
-                            -12345.678f,
-                            1e10f,
-                            9999998976.0f,
-                            17179869184.0f,
-                            -1e12f,
-                            6.103515625e-5f,
-                            0.1f,
-                            1234567.875f,
-                            -1.0f,
-                            384.0f,
-                            0.2345f,
-                            0.1234567f,
-                            -99.99996f,
-                            std::numeric_limits<float>::infinity(),
-                            -std::numeric_limits<float>::infinity(),
-                            std::numeric_limits<float>::quiet_NaN()};
+    const std::vector<float> values = probeValues();
     const char* queries[] = {
-        "1",   "12.5", "-1",  "-12",     "12345", "2345", "-12345", "1E",         "E00",   "E-5",
-        ".",   "-",    "0.0", "99",      "10000", "inf",  "-inf",   "nan",        "5.",    ".5",
-        "1-2", "38",   "-0",  "1234567", "17.9",  "6.1",  "0010",   "4294967295", "100.0", "-100"};
+        "1",     "12.5", "-1",      "-12",         "12345",     "2345",   "-12345", "1E",
+        "E00",   "E-5",  ".",       "-",           "0.0",       "99",     "10000",  "inf",
+        "-inf",  "nan",  "5.",      ".5",          "1-2",       "38",     "-0",     "1234567",
+        "17.9",  "6.1",  "0010",    "100.0",       "-100",      "0.0001", "9.9",    "05.5",
+        "-12.5", "0.",   "99.9999", "-0.0",        "0.1235",    "-1.",    "10.0",   "1.0",
+        "9.",    "-9.9", "00.1",    "123456.7891", "0.0000001", "7.00",   "1.2.3",  "-.5",
+        "12.6",  "0.9",   "0.063"};
     for (char separator : {'.', ','}) {
         Document document(separator);
         SectionTable& table = document.table(0);
-        char* records = table.resetRecords(static_cast<int>(std::size(values)));
-        for (std::size_t row = 0; row < std::size(values); ++row) {
+        char* records = table.resetRecords(static_cast<int>(values.size()));
+        for (std::size_t row = 0; row < values.size(); ++row) {
             char* record = records + row * table.layout().recordSize;
             for (int offset : {0, 12, 44})  // Pos X (fixed4), Rot X (fixed7), Unkn3 (general)
                 std::memcpy(record + offset, &values[row], 4);
