@@ -26,6 +26,10 @@ std::string asciiOf(QStringView text) {
 }  // namespace
 
 int formatAsciiField(const CellLayout& cell, const char* record, char separator, char* out) {
+    if (cell.rule == TextRule::Marker) {  // no field: the record may even be missing
+        std::memcpy(out, kMarker, sizeof kMarker - 1);
+        return sizeof kMarker - 1;
+    }
     const char* field = record + cell.offset;
     switch (cell.rule) {
         case TextRule::Fixed4:
@@ -39,8 +43,6 @@ int formatAsciiField(const CellLayout& cell, const char* record, char separator,
         case TextRule::UInt:
             return formatUInt32(out, loadU32(field));
         case TextRule::Marker:
-            std::memcpy(out, kMarker, sizeof kMarker - 1);
-            return sizeof kMarker - 1;
         case TextRule::HashName:
         case TextRule::String:
             break;
@@ -120,8 +122,8 @@ bool storeFieldText(const CellLayout& cell, QStringView text, char separator, ch
             // The field is zero-filled first; a text of exactly its width keeps no zero byte,
             // and nothing is ever written past it.
             std::memset(field, 0, static_cast<std::size_t>(cell.width));
-            const bool ascii = std::all_of(text.begin(), text.end(),
-                                           [](QChar c) { return c.unicode() < 0x80; });
+            const bool ascii =
+                std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
             if (ascii) {  // the common case, without a byte array of its own
                 for (qsizetype i = 0; i < std::min<qsizetype>(text.size(), cell.width); ++i)
                     field[i] = static_cast<char>(text[i].unicode());

@@ -17,6 +17,7 @@ struct TextContext;
                                 const TextContext& context);
 // Writes the text of a numeric or marker cell into out (room for kNumberTextCapacity) and returns
 // its length, or -1 for the rules whose text is not ASCII of our own (strings and model names).
+// A marker cell reads no record, which may then be null.
 int formatAsciiField(const CellLayout& cell, const char* record, char separator, char* out);
 void appendFieldUtf8(const CellLayout& cell, const char* record, const TextContext& context,
                      std::string& out);
