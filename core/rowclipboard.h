@@ -29,14 +29,14 @@ struct RowTextOptions {
     QStringList captions;
 };
 
-// The rows (positions in the table, in the order given) as UTF-8 ready text, each line ended by
-// a line feed.
+// The rows (positions in the table, in the order given) as clipboard text, each line ended by a
+// line feed.
 [[nodiscard]] QString encodeRows(const SectionTable& table, std::span<const int> rows,
                                  const RowTextOptions& options = {});
 
 // Reads rows of text for a section. A line holds the visible cells alone, or every cell, or (in
 // section 9) the visible cells and the ten names without their hashes; all lines the same. A
-// first line whose number cells are none of them numbers is taken for captions and skipped.
+// first line in which no number cell holds a number is taken for captions and skipped.
 //
 // Every cell passes the editors' test of its field (hash cells must be unsigned numbers); the
 // first that does not stops the whole decode with a message naming the line, the column and
