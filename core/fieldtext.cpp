@@ -6,6 +6,7 @@
 #include "numbertext.h"
 #include "sectiontable.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -14,9 +15,21 @@ namespace {
 
 constexpr char kMarker[] = "[...]";
 
-// Writes the text of a numeric or marker cell into out and returns its length, or -1 for the
-// rules whose text is not ASCII of our own (strings and model names).
+// Number texts are ASCII; any other character becomes one that no number reading accepts.
+std::string asciiOf(QStringView text) {
+    std::string ascii(static_cast<std::size_t>(text.size()), '\x01');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() < 0x80) ascii[i] = static_cast<char>(text[i].unicode());
+    return ascii;
+}
+
+}  // namespace
+
 int formatAsciiField(const CellLayout& cell, const char* record, char separator, char* out) {
+    if (cell.rule == TextRule::Marker) {  // no field: the record may even be missing
+        std::memcpy(out, kMarker, sizeof kMarker - 1);
+        return sizeof kMarker - 1;
+    }
     const char* field = record + cell.offset;
     switch (cell.rule) {
         case TextRule::Fixed4:
@@ -30,20 +43,12 @@ int formatAsciiField(const CellLayout& cell, const char* record, char separator,
         case TextRule::UInt:
             return formatUInt32(out, loadU32(field));
         case TextRule::Marker:
-            std::memcpy(out, kMarker, sizeof kMarker - 1);
-            return sizeof kMarker - 1;
         case TextRule::HashName:
         case TextRule::String:
             break;
     }
     return -1;
 }
-
-std::string asciiOf(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-}  // namespace
 
 QString fieldText(const CellLayout& cell, const char* record, const TextContext& context) {
     if (cell.rule == TextRule::String) {
@@ -72,21 +77,21 @@ void appendFieldUtf8(const CellLayout& cell, const char* record, const TextConte
     }
 }
 
-bool floatFromText(const QString& text, char separator, float& value, QString* error) {
+bool floatFromText(QStringView text, char separator, float& value, QString* error) {
     switch (parseFloatText(asciiOf(text), separator, value)) {
         case ParseStatus::Ok:
             return true;
         case ParseStatus::Overflow:
-            if (error) *error = messages::floatOverflow(text);
+            if (error) *error = messages::floatOverflow(text.toString());
             return false;
         case ParseStatus::Invalid:
             break;
     }
-    if (error) *error = messages::notValidFloat(text);
+    if (error) *error = messages::notValidFloat(text.toString());
     return false;
 }
 
-bool storeFieldText(const CellLayout& cell, const QString& text, char separator, char* record,
+bool storeFieldText(const CellLayout& cell, QStringView text, char separator, char* record,
                     QString& error) {
     char* field = record + cell.offset;
     switch (cell.save) {
@@ -116,14 +121,29 @@ bool storeFieldText(const CellLayout& cell, const QString& text, char separator,
         case SaveKind::String: {
             // The field is zero-filled first; a text of exactly its width keeps no zero byte,
             // and nothing is ever written past it.
-            const QByteArray bytes = encodeWindows1252(text);
             std::memset(field, 0, static_cast<std::size_t>(cell.width));
+            const bool ascii =
+                std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+            if (ascii) {  // the common case, without a byte array of its own
+                for (qsizetype i = 0; i < std::min<qsizetype>(text.size(), cell.width); ++i)
+                    field[i] = static_cast<char>(text[i].unicode());
+                return true;
+            }
+            const QByteArray bytes = encodeWindows1252(text);
             std::memcpy(field, bytes.constData(), std::min<std::size_t>(bytes.size(), cell.width));
             return true;
         }
     }
-    error = messages::notValidInteger(text);
+    error = messages::notValidInteger(text.toString());
     return false;
+}
+
+bool fieldShowsText(const CellLayout& cell, const char* record, const TextContext& context,
+                    QStringView text) {
+    char buffer[kNumberTextCapacity];
+    const int length = formatAsciiField(cell, record, context.separator, buffer);
+    if (length < 0) return fieldText(cell, record, context) == text;
+    return QLatin1StringView(buffer, length) == text;
 }
 
 }  // namespace varn

@@ -141,7 +141,8 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         if (!writer.write(header, kHeaderSize, error)) return false;
         for (const SectionTable& table : document.tables()) {
             if (table.rowCount() == 0) continue;
-            const bool namesWanted = options.writeHashTable && table.layout().modelName().nameCell >= 0;
+            const bool namesWanted =
+                options.writeHashTable && table.layout().modelName().nameCell >= 0;
             if (!writer.writeTable(table, namesWanted ? &entries : nullptr, error)) return false;
         }
         if (!entries.isEmpty()) {
@@ -152,7 +153,14 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         error = messages::cannotWrite(path, QStringLiteral("Out of memory."));
         return false;
     }
+    // A commit does not tell when the last buffered bytes could not be written: it would put
+    // the short file in place. Flushing first does.
     errno = 0;
+    if (!file.flush()) {
+        file.cancelWriting();
+        error = messages::cannotWrite(path, writeFailure(file, errno, 0, 0));
+        return false;
+    }
     if (!file.commit()) {
         error = messages::cannotWrite(path, writeFailure(file, errno, 0, 0));
         return false;

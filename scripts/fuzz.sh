@@ -13,16 +13,16 @@ cd "$(dirname "$0")/.."
 
 build=build-fuzz
 seconds=${VARN_FUZZ_SECONDS:-30}
-all_targets=(placement hashes settings numbertext)
-declare -A max_len=([placement]=8192 [hashes]=4096 [settings]=4096 [numbertext]=512)
+all_targets=(placement hashes settings numbertext rowtext)
+declare -A max_len=([placement]=8192 [hashes]=4096 [settings]=4096 [numbertext]=512 [rowtext]=4096)
 
 reseed=0
 targets=()
 for arg in "$@"; do
     case "$arg" in
         --seed) reseed=1 ;;
-        placement | hashes | settings | numbertext) targets+=("$arg") ;;
-        *) echo "usage: scripts/fuzz.sh [--seed] [placement|hashes|settings|numbertext]..." >&2; exit 2 ;;
+        placement | hashes | settings | numbertext | rowtext) targets+=("$arg") ;;
+        *) echo "usage: scripts/fuzz.sh [--seed] [placement|hashes|settings|numbertext|rowtext]..." >&2; exit 2 ;;
     esac
 done
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")

@@ -19,18 +19,18 @@ using test::FileSizeLimit;
 using test::TempFolder;
 using test::text;
 
-// A document of a few hundred kilobytes.
-Document largeDocument() {
+// A document of a few hundred kilobytes, or of a few rows that the file buffers whole.
+Document largeDocument(int instances = 5000, int lodCulls = 500) {
     Document d;
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < instances; ++i)
         d.table(0).appendDefaultRow();
-    for (int i = 0; i < 500; ++i)
+    for (int i = 0; i < lodCulls; ++i)
         d.table(9).appendDefaultRow();
     return d;
 }
 
-void expectFailedSave(const QString& path, const QString& expectedStart) {
-    Document d = largeDocument();
+void expectFailedSave(const QString& path, const QString& expectedStart,
+                      Document d = largeDocument()) {
     HashDictionary dictionary;
     QString error;
     EXPECT_FALSE(savePlacementFile(path, {.writeHashTable = true}, d, dictionary, error));
@@ -72,6 +72,10 @@ TEST(SaveFaults, ShortWriteLeavesTheOldFileWhole) {
     for (rlim_t limit : {rlim_t{50}, rlim_t{100000}}) {  // in the header, in the records
         FileSizeLimit guard(limit);
         expectFailedSave(path, QStringLiteral("Cannot write file"));
+    }
+    {
+        FileSizeLimit guard(50);  // a file small enough to be written only at the commit
+        expectFailedSave(path, QStringLiteral("Cannot write file"), largeDocument(3, 0));
     }
     EXPECT_EQ(folder.read("old.wpl"), QByteArray("old contents"));
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList{"old.wpl"});

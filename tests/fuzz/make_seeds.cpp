@@ -241,6 +241,41 @@ void numberSeeds(const QString& out) {
         put(out, QStringLiteral("t%1").arg(i++), le(0x3F800000) + t);
 }
 
+// Pasted rows: a byte of section (file order) and separator, a byte of filter column, the rows,
+// a zero byte and the filter's text.
+void rowTextSeeds(const QString& out) {
+    struct Seed {
+        const char* name;
+        char section;
+        char column;
+        const char* rows;
+        const char* query;
+    };
+    const Seed seeds[] = {
+        {"instances", 0, 0,
+         "12.5\t0.0\t3.25\t0.0\t0.0\t0.0\t1.0\tBig_Tree\t384\t-1\t0\t-1\n"
+         "-7.0\t1E0010\t0.0\t0.1\t0.0\t0.0\t1.0\t[hash:77]\t5\t0\t-1\t1.50\n",
+         "12.5"},
+        {"instances-full", 0, 11,
+         "Pos X\tPos Y\tPos Z\tRot X\tRot Y\tRot Z\tRot W\tModel name hash\tUnkn1\tLOD\t"
+         "Unkn2\tUnkn3\thash\r\n1\t2\t3\t0\t0\t0\t1\tcut_name\t384\t-1\t0\t-1\t4242\r\n",
+         "-1"},
+        {"lodculls", 6, 0,
+         "1\t2\t3\t4\t5\t6\t7\t[...]\t[...]\t12345\t0\t0\t0\t0\t0\t0\t0\t0\t0\t"
+         "Tree_a\tTree_b\t\t\t\t\t\t\t\t\n0\t0\t0\t0\t0\t0\t0\t[...]\t[...]\n",
+         "[...]"},
+        {"strings-comma", static_cast<char>(0x80 | 5), 3,
+         "7\t\"tab\there \"\"quoted\"\"\"\t1\t0,5\t1,25\t0,0\t0,0\t0,0\t0,0\t0,0\t0,0\n"
+         "8\tCAFE\t2\t0,0\t0,0\t0,0\t0,0\t0,0\t0,0\t0,0\t0,0\n",
+         "caf"},
+        {"not-rows", 1, 5, "hello", "= 3"},
+    };
+    for (const Seed& seed : seeds)
+        put(out, QLatin1String(seed.name),
+            QByteArray(1, seed.section) + QByteArray(1, seed.column) + seed.rows +
+                QByteArray(1, '\0') + seed.query);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -261,6 +296,7 @@ int main(int argc, char* argv[]) {
     hashesSeeds(out + QStringLiteral("/hashes"));
     settingsSeeds(out + QStringLiteral("/settings"), settings);
     numberSeeds(out + QStringLiteral("/numbertext"));
+    rowTextSeeds(out + QStringLiteral("/rowtext"));
     std::printf("%d seed inputs written to %s\n", written, qPrintable(out));
     return 0;
 }
