@@ -24,6 +24,10 @@ public:
 
 struct LoadOptions {
     bool readHashTable = false;  // take the file's appended table into the dictionary
+    // When given, receives the file's appended table (nullopt when it has none) whatever
+    // readHashTable says: the tool's export, import and diff carry the table as it is. The
+    // window leaves it null, so that without the option nothing past the records is read.
+    AppendedTable* appendedTable = nullptr;
 };
 
 // Reads a placement file into a new document with the separator of the given one. On success
@@ -35,6 +39,9 @@ struct LoadOptions {
 
 struct SaveOptions {
     bool writeHashTable = false;  // append a table of the section 0 model names
+    // When set, this table is appended as it is (an empty list as a table of no entries) in
+    // place of one made from the model names: building a file from its JSON reproduces it.
+    AppendedTable appendedTable;
 };
 
 // Writes the document through a temporary file renamed over the target, big-endian when the

@@ -102,8 +102,10 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
 
     const std::int64_t tableOffset = appendedTableOffset(header.counts);
     QList<HashTableEntry> tableEntries;
-    const bool tookTable = options.readHashTable && fileSize > tableOffset &&
-                           readAppendedTable(file, tableOffset, tableEntries);
+    const bool wantTable = options.readHashTable || options.appendedTable;
+    const bool foundTable = wantTable && fileSize > tableOffset &&
+                            readAppendedTable(file, tableOffset, tableEntries);
+    const bool tookTable = foundTable && options.readHashTable;
     HashDictionary names = dictionary;  // the dictionary as it will be after this load
     if (tookTable) names.fileEntries = tableEntries;
 
@@ -137,6 +139,8 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
         error = messages::outOfMemory(path);
         return false;
     }
+    if (options.appendedTable)
+        *options.appendedTable = foundTable ? AppendedTable(tableEntries) : std::nullopt;
     if (tookTable) dictionary.fileEntries = std::move(tableEntries);
     return true;
 }

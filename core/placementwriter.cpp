@@ -141,11 +141,13 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         if (!writer.write(header, kHeaderSize, error)) return false;
         for (const SectionTable& table : document.tables()) {
             if (table.rowCount() == 0) continue;
-            const bool namesWanted = options.writeHashTable && table.layout().modelName().nameCell >= 0;
+            const bool namesWanted = options.writeHashTable && !options.appendedTable &&
+                                     table.layout().modelName().nameCell >= 0;
             if (!writer.writeTable(table, namesWanted ? &entries : nullptr, error)) return false;
         }
-        if (!entries.isEmpty()) {
-            const QByteArray block = encodeEntryTable(entries);
+        if (options.appendedTable || !entries.isEmpty()) {
+            const QByteArray block =
+                encodeEntryTable(options.appendedTable ? *options.appendedTable : entries);
             if (!writer.write(block.constData(), block.size(), error)) return false;
         }
     } catch (const std::bad_alloc&) {
