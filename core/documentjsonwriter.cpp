@@ -3,7 +3,6 @@
 
 #include "documentjson.h"
 #include "codepage.h"
-#include "exactvalue.h"
 #include "exchangefields.h"
 #include "exchangeoutput.h"
 #include "messages.h"
@@ -48,23 +47,6 @@ std::vector<std::string> keyPrefixes(std::span<const ExchangeField> fields) {
     return prefixes;
 }
 
-void appendValue(std::string& b, const SectionTable& table, const ExchangeField& field,
-                 const char* record, int row, std::string& scratch) {
-    scratch.clear();
-    if (field.kind == ExchangeKind::ModelName) {
-        appendModelName(table, row, scratch);
-        appendJsonString(b, scratch);
-        return;
-    }
-    appendExactField(field, record, scratch);
-    const bool quoted = field.kind == ExchangeKind::Text ||
-                        (field.kind == ExchangeKind::Float && isSpecialFloatText(scratch));
-    if (quoted)
-        appendJsonString(b, scratch);
-    else
-        b += scratch;
-}
-
 bool writeSection(ExchangeOutput& out, const SectionTable& table, bool first, QString& error) {
     const auto fields = exchangeFields(table.layout());
     const std::vector<std::string> prefixes = keyPrefixes(fields);
@@ -86,8 +68,8 @@ bool writeSection(ExchangeOutput& out, const SectionTable& table, bool first, QS
             b += row == 0 ? "\n" : ",\n";
             for (std::size_t f = 0; f < fields.size(); ++f) {
                 b += prefixes[f];
-                appendValue(b, table, fields[f], data + static_cast<std::size_t>(i) * size, row,
-                            scratch);
+                appendJsonValue(table, fields[f], data + static_cast<std::size_t>(i) * size, row,
+                                scratch, b);
             }
             b += '}';
             out.pieceDone();

@@ -1,5 +1,7 @@
 #include "exchangeoutput.h"
 
+#include "exactvalue.h"
+#include "exchangefields.h"
 #include "messages.h"
 
 #include <QFileDevice>
@@ -54,6 +56,23 @@ void appendJsonString(std::string& out, std::string_view utf8) {
         }
     }
     out += '"';
+}
+
+void appendJsonValue(const SectionTable& table, const ExchangeField& field, const char* record,
+                     int row, std::string& scratch, std::string& out) {
+    scratch.clear();
+    if (field.kind == ExchangeKind::ModelName) {
+        appendModelName(table, row, scratch);
+        appendJsonString(out, scratch);
+        return;
+    }
+    appendExactField(field, record, scratch);
+    const bool quoted = field.kind == ExchangeKind::Text ||
+                        (field.kind == ExchangeKind::Float && isSpecialFloatText(scratch));
+    if (quoted)
+        appendJsonString(out, scratch);
+    else
+        out += scratch;
 }
 
 SavedRecords::SavedRecords(const SectionTable& table) : table_(table) {}

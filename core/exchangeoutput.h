@@ -40,6 +40,13 @@ private:
 // A JSON string of UTF-8 text.
 void appendJsonString(std::string& out, std::string_view utf8);
 
+struct ExchangeField;
+
+// A field's exact value as a JSON value: numbers bare, texts and the texts of infinities and
+// NaNs as strings; section 0's model name as the name of the row.
+void appendJsonValue(const SectionTable& table, const ExchangeField& field, const char* record,
+                     int row, std::string& scratch, std::string& out);
+
 // A table's records as saving would write them (edited cells converted), a piece at a time.
 class SavedRecords {
 public:

@@ -105,8 +105,9 @@ QString textTooLong(const QString& text, int bytes, int width) {
 }
 
 QString cannotRead(const QString& path, const QString& where, const QString& cause) {
-    return QStringLiteral("Cannot read file \"%1\": %2: %3.")
-        .arg(QDir::toNativeSeparators(path), where, cause);
+    const QString sentence = cause.endsWith(u'.') ? cause : cause + u'.';
+    return QStringLiteral("Cannot read file \"%1\": %2: %3")
+        .arg(QDir::toNativeSeparators(path), where, sentence);
 }
 
 QString cannotExport(const QString& path, const QString& cause, const QString& where) {
