@@ -61,11 +61,13 @@ CsvRecords::Step CsvRecords::next(std::string_view data, bool final, std::size_t
         field.place = placeAt(data, i);
         field.begin = text_.size();
         if (i < data.size() && data[i] == '"') {
-            const std::size_t quote = i++;
+            ++i;
             while (true) {
                 if (i >= data.size()) {
                     if (!final) return needMore();
-                    return fail(data, quote, "the quoted field never ends");
+                    errorPlace_ = field.place;  // lines inside the quotes have been counted
+                    error_ = QStringLiteral("the quoted field never ends");
+                    return Step::Error;
                 }
                 const char c = data[i];
                 if (c == '"') {
