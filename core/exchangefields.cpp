@@ -70,6 +70,10 @@ bool storeText(const ExchangeField& field, std::string_view text, char* record, 
                               : messages::notWindows1252(shownText(text), bad);
         return false;
     }
+    if (bytes.find('\0') != std::string::npos) {
+        cause = messages::zeroInText(shownText(text));
+        return false;
+    }
     if (static_cast<int>(bytes.size()) > field.width) {
         cause = messages::textTooLong(shownText(text), static_cast<int>(bytes.size()), field.width);
         return false;

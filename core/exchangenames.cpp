@@ -33,6 +33,10 @@ bool hashOfNameUtf8(std::string_view nameUtf8, std::uint32_t& hash, QString& cau
         cause = bad == 0xFFFD ? messages::notUtf8(name) : messages::notWindows1252(name, bad);
         return false;
     }
+    if (bytes.find('\0') != std::string::npos) {
+        cause = messages::zeroInText(name);
+        return false;
+    }
     return hashOfNameText(name, hash, &cause);
 }
 

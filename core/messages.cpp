@@ -97,6 +97,12 @@ QString notWindows1252(const QString& text, char32_t character) {
         .arg(text, code.toUpper());
 }
 
+QString zeroInText(const QString& text) {
+    QString shown = text;
+    shown.replace(QChar(0), QStringLiteral("\\0"));
+    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(shown);
+}
+
 QString textTooLong(const QString& text, int bytes, int width) {
     return QStringLiteral("\"%1\" takes %2 bytes and does not fit its field of %3")
         .arg(text)

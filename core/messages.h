@@ -33,6 +33,8 @@ namespace varn::messages {
 [[nodiscard]] QString outOfFieldRange(const QString& text, const QString& range);
 [[nodiscard]] QString notUtf8(const QString& text);
 [[nodiscard]] QString notWindows1252(const QString& text, char32_t character);
+// A zero character would end the text in its field.
+[[nodiscard]] QString zeroInText(const QString& text);
 [[nodiscard]] QString textTooLong(const QString& text, int bytes, int width);
 // "Cannot read file "x.csv": line 3, column 7 (column "Pos X"): cause."
 [[nodiscard]] QString cannotRead(const QString& path, const QString& where, const QString& cause);

@@ -167,7 +167,7 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
     const struct {
         const char* name;
         const char* from;  // replaced once in the exported text
-        const char* to;
+        QByteArray to;
         const char* expected;
     } cases[] = {
         {"too many fields", "\r\n\xC3\xA9", ",x\r\n\xC3\xA9", "line 2, column 59: this line has 12 fields, but the first line names 11"},
@@ -181,6 +181,7 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
         {"text too long", "plain_name", "plain_name_plain_name_plai", "line 2, column 1 (column \"unkn1\"): \"plain_name_plain_name_plai\" takes 26 bytes"},
         {"no Windows-1252", "plain_name", "plain_\xC4\x80", "U+0100, which Windows-1252 lacks"},
         {"not UTF-8", "plain_name", "plain_\xC4", "is not valid UTF-8"},
+        {"zero character", "plain_name", QByteArray("a\0b", 3), "holds a zero character"},
         {"broken quotes", "plain_name", "\"plain\"name", "line 2, column 8: a closing quote must be followed by a comma"},
         {"empty file", "", "", "line 1: the file is empty"},
     };
