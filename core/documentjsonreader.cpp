@@ -25,6 +25,9 @@ namespace {
 namespace od = simdjson::ondemand;
 
 struct SectionRows {
+    // Rows go straight into the document's table when the counts came first and are plausible
+    // for the text's length (as this program writes them), else into records to be copied.
+    char* direct = nullptr;
     std::vector<char> records;
     int count = 0;
     std::vector<std::pair<int, QString>> nameEdits;  // section 0 rows with a name of their own
@@ -32,8 +35,11 @@ struct SectionRows {
 };
 
 struct ReadResult {
+    explicit ReadResult(Document* target) : document(target) {}
+    Document* document;  // null while only the table is read
     std::uint32_t version = 0;
     std::array<std::int32_t, kSectionCount> counts{};
+    bool countsRead = false;
     AppendedTable table;
     std::array<SectionRows, kKnownSectionCount> sections;  // in file order
 };
@@ -51,7 +57,7 @@ QString jsonKey(std::string_view key) {
 
 class JsonDocumentReader {
 public:
-    JsonDocumentReader(const simdjson::padded_string& json, const QString& source)
+    JsonDocumentReader(simdjson::padded_string_view json, const QString& source)
         : json_(json), source_(source) {}
 
     // Only the table, for naming models before the rows are read.
@@ -79,7 +85,7 @@ private:
     QString message() const;
     std::string path() const;
 
-    const simdjson::padded_string& json_;
+    simdjson::padded_string_view json_;
     const QString& source_;
     const NameLookup* names_ = nullptr;
     od::parser parser_;
@@ -157,7 +163,7 @@ bool JsonDocumentReader::readUnsigned(od::value value, std::uint32_t& number) {
 }
 
 bool JsonDocumentReader::readTableOnly(AppendedTable& table, QString& error) {
-    ReadResult result;
+    ReadResult result(nullptr);
     if (!start(error)) return false;
     if (!readRoot(result, true)) {
         error = message();
@@ -254,6 +260,7 @@ bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
         ++k;
     }
     row_ = -1;
+    result.countsRead = k == kSectionCount;
     if (k != kSectionCount) return failAt(nullptr, QStringLiteral("%1 counts instead of 16").arg(k));
     return true;
 }
@@ -337,10 +344,12 @@ bool JsonDocumentReader::readRows(od::value value, const SectionLayout& layout,
     if (!expectType(value, od::json_type::array, "an array of rows")) return false;
     if (auto code = value.get_array().get(array)) return jsonFailure(code);
     const auto size = static_cast<std::size_t>(layout.recordSize);
-    // The header's count, when it is plausible for the text's length, saves regrowing.
     const auto fields = exchangeFields(layout);
+    // A row object takes at least four characters a field.
     const std::size_t plausible = json_.size() / (fields.size() * 4);
-    rows.records.reserve(size * std::min<std::size_t>(plausible, result.counts[layout.number]));
+    const std::int32_t counted = result.counts[layout.number];
+    if (result.countsRead && static_cast<std::size_t>(counted) <= plausible)
+        rows.direct = result.document->table(layout.number).resetRecords(counted);
     const int modelHash = modelHashField(layout);
     for (auto element : array) {
         od::value item;
@@ -348,8 +357,19 @@ bool JsonDocumentReader::readRows(od::value value, const SectionLayout& layout,
         row_ = rows.count;
         if (rows.count == std::numeric_limits<std::int32_t>::max())
             return failAt(item.raw_json_token().data(), QStringLiteral("too many rows"));
-        rows.records.resize(rows.records.size() + size, '\0');
-        char* record = rows.records.data() + rows.records.size() - size;
+        char* record = nullptr;
+        if (rows.direct) {
+            if (rows.count == counted)
+                return failAt(item.raw_json_token().data(),
+                              QStringLiteral("the count of section %1 is %2, but the section has "
+                                             "more rows")
+                                  .arg(layout.number)
+                                  .arg(counted));
+            record = rows.direct + size * static_cast<std::size_t>(rows.count);
+        } else {
+            rows.records.resize(rows.records.size() + size, '\0');
+            record = rows.records.data() + rows.records.size() - size;
+        }
         std::string_view modelName;
         const char* start = item.raw_json_token().data();
         if (!readRow(item, layout, record, modelName)) return false;
@@ -380,22 +400,32 @@ bool JsonDocumentReader::readRow(od::value value, const SectionLayout& layout, c
     std::size_t expected = 0;
     for (auto entry : object) {
         od::field field;
-        std::string_view key;
         if (auto code = std::move(entry).get(field)) return jsonFailure(code);
-        if (auto code = field.unescaped_key().get(key)) return jsonFailure(code);
-        // Rows written by this program list their fields in layout order.
-        std::size_t index = expected < fields.size() && fields[expected].name == key
-                                ? expected
-                                : static_cast<std::size_t>(exchangeFieldIndex(layout, key));
-        key_ = std::string(key);
+        // Rows written by this program list their fields in layout order, and the names need
+        // no unescaping: the raw key is compared first.
+        std::size_t index = fields.size();
+        if (expected < fields.size() && field.key().unsafe_is_equal(fields[expected].name)) {
+            index = expected;
+        } else {
+            std::string_view key;
+            if (auto code = field.unescaped_key().get(key)) return jsonFailure(code);
+            key_ = std::string(key);
+            index = static_cast<std::size_t>(exchangeFieldIndex(layout, key));
+            if (index >= fields.size())
+                return failAt(field.value().raw_json_token().data(),
+                              QStringLiteral("section %1 has no field %2")
+                                  .arg(layout.number)
+                                  .arg(jsonKey(key)));
+        }
         od::value v = field.value();
-        if (index >= fields.size())
-            return failAt(v.raw_json_token().data(), QStringLiteral("section %1 has no field %2").arg(layout.number).arg(jsonKey(key)));
-        if (seen & (std::uint64_t{1} << index))
-            return failAt(v.raw_json_token().data(), QStringLiteral("the field appears twice"));
+        const bool twice = (seen & (std::uint64_t{1} << index)) != 0;
         seen |= std::uint64_t{1} << index;
         expected = index + 1;
-        if (!readField(v, fields[index], record, modelName)) return false;
+        if (twice || !readField(v, fields[index], record, modelName)) {
+            key_ = fields[index].name;  // named only for the message
+            return twice && failAt(v.raw_json_token().data(),
+                                   QStringLiteral("the field appears twice"));
+        }
     }
     key_.clear();
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -434,7 +464,7 @@ bool JsonDocumentReader::readField(od::value value, const ExchangeField& field, 
 
 namespace {
 
-bool readPadded(const simdjson::padded_string& json, const QString& sourceName,
+bool readPadded(simdjson::padded_string_view json, const QString& sourceName,
                 const JsonReadOptions& options, ReadResult& result, HashDictionary& names,
                 QString& error) {
     if (options.readHashTable) {
@@ -443,43 +473,40 @@ bool readPadded(const simdjson::padded_string& json, const QString& sourceName,
         if (!first.readTableOnly(own, error)) return false;
         if (own) names.fileEntries = *own;
     }
+    *result.document = Document(result.document->separator(), names.snapshot());
     JsonDocumentReader reader(json, sourceName);
     return reader.read(*names.snapshot(), result, error);
 }
 
-// The records read go into a new document; the text and the parser are gone by then.
-void adopt(ReadResult& result, const HashDictionary& names, Document& document) {
-    Document read(document.separator(), names.snapshot());
+// Sections whose rows could not go straight into their tables are copied there now, when the
+// text and the parser are gone; then the rows' own model names are set.
+void finish(ReadResult& result) {
+    Document& read = *result.document;
     read.version = result.version;
     read.headerCounts = result.counts;
     for (SectionTable& t : read.tables()) {
         SectionRows& rows = result.sections[fileOrderIndex(t.number())];
-        char* records = t.resetRecords(rows.count);
-        if (rows.count > 0) std::memcpy(records, rows.records.data(), rows.records.size());
-        rows.records = {};
+        if (!rows.direct) {
+            char* records = t.resetRecords(rows.count);
+            if (rows.count > 0) std::memcpy(records, rows.records.data(), rows.records.size());
+            rows.records = {};
+        }
         for (const auto& [row, name] : rows.nameEdits)
             t.setCellText(row, t.layout().modelName().nameCell, name);
-        t.setState(rows.count > 0 ? TableState::Changed : TableState::Empty);
     }
-    document = std::move(read);
 }
 
-// Reads the JSON that fill puts into a padded buffer of size bytes.
-template <typename Fill>
-bool readWith(qint64 size, Fill fill, const QString& sourceName, const JsonReadOptions& options,
-              HashDictionary& dictionary, Document& document, AppendedTable& table,
-              QString& error) {
+// Reads the JSON in text, which has simdjson's padding readable after its end.
+bool readPaddedText(simdjson::padded_string_view text, const QString& sourceName,
+                    const JsonReadOptions& options, HashDictionary& dictionary,
+                    Document& document, AppendedTable& table, QString& error) {
     try {
-        ReadResult result;
+        Document read(document.separator());
+        ReadResult result(&read);
         HashDictionary names = dictionary;
-        {
-            simdjson::padded_string json(static_cast<std::size_t>(size));
-            if (!json.data()) throw std::bad_alloc();
-            if (!fill(json.data(), error)) return false;
-            if (!readPadded(json, sourceName, options, result, names, error))
-                return false;
-        }
-        adopt(result, names, document);
+        if (!readPadded(text, sourceName, options, result, names, error)) return false;
+        finish(result);
+        document = std::move(read);
         if (options.readHashTable && result.table) dictionary.fileEntries = *result.table;
         table = std::move(result.table);
         return true;
@@ -495,11 +522,13 @@ bool readWith(qint64 size, Fill fill, const QString& sourceName, const JsonReadO
 bool readDocumentJson(QByteArrayView bytes, const QString& sourceName,
                       const JsonReadOptions& options, HashDictionary& dictionary,
                       Document& document, AppendedTable& table, QString& error) {
-    const auto fill = [&](char* data, QString&) {
-        if (!bytes.isEmpty()) std::memcpy(data, bytes.data(), static_cast<std::size_t>(bytes.size()));
-        return true;
-    };
-    return readWith(bytes.size(), fill, sourceName, options, dictionary, document, table, error);
+    const simdjson::padded_string padded(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    if (!padded.data() && !bytes.isEmpty()) {
+        error = messages::cannotRead(sourceName, QStringLiteral("the whole file"),
+                                     QStringLiteral("out of memory"));
+        return false;
+    }
+    return readPaddedText(padded, sourceName, options, dictionary, document, table, error);
 }
 
 bool readDocumentJsonFile(const QString& path, const JsonReadOptions& options,
@@ -510,13 +539,30 @@ bool readDocumentJsonFile(const QString& path, const JsonReadOptions& options,
         error = messages::cannotOpen(path, file.errorString());
         return false;
     }
+    // Mapped when the last page leaves room for the parser's padding (the bytes after the end
+    // of a file in its last page read as zero): no copy of a large text.
     const qint64 size = file.size();
-    const auto fill = [&](char* data, QString& message) {
-        if (file.read(data, size) == size) return true;
-        message = messages::cannotOpen(path, file.errorString());
+    constexpr qint64 kSmallestPage = 4096;
+    const qint64 slack = size % kSmallestPage == 0 ? 0 : kSmallestPage - size % kSmallestPage;
+    if (size > 0 && slack >= static_cast<qint64>(simdjson::SIMDJSON_PADDING)) {
+        if (const uchar* mapped = file.map(0, size)) {
+            const simdjson::padded_string_view text(reinterpret_cast<const char*>(mapped),
+                                                    static_cast<std::size_t>(size),
+                                                    static_cast<std::size_t>(size + slack));
+            return readPaddedText(text, path, options, dictionary, document, table, error);
+        }
+    }
+    simdjson::padded_string padded(static_cast<std::size_t>(size));
+    if (!padded.data()) {
+        error = messages::cannotRead(path, QStringLiteral("the whole file"),
+                                     QStringLiteral("out of memory"));
         return false;
-    };
-    return readWith(size, fill, path, options, dictionary, document, table, error);
+    }
+    if (file.read(padded.data(), size) != size) {
+        error = messages::cannotOpen(path, file.errorString());
+        return false;
+    }
+    return readPaddedText(padded, path, options, dictionary, document, table, error);
 }
 
 }  // namespace varn

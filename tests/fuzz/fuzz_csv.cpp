@@ -3,6 +3,7 @@
 // rows must write out again as CSV that reads back to the same records and texts, and write out
 // the same again.
 
+#include "document.h"
 #include "fuzzscratch.h"
 #include "namehash.h"
 #include "sectioncsv.h"
