@@ -12,10 +12,22 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace varn {
 namespace {
+
+// The text to split: what has been read and not yet consumed, and whether that is all.
+class CsvSource {
+public:
+    virtual ~CsvSource() = default;
+    [[nodiscard]] virtual std::string_view text() const = 0;
+    [[nodiscard]] virtual bool ended() const = 0;
+    // Drops the first consumed bytes of the text and reads on; false, with the message, when
+    // reading fails.
+    virtual bool more(std::size_t consumed, QString& error) = 0;
+};
 
 class CsvSectionReader {
 public:
@@ -38,10 +50,7 @@ public:
         fieldColumn_.assign(fields_.size(), -1);
     }
 
-    // Splits and reads records while more() supplies bytes: more(buffer) appends to buffer and
-    // returns false once the input has ended.
-    template <typename More>
-    bool run(More more, RowBlock& rows, QString& error);
+    bool run(CsvSource& source, std::size_t sizeHint, RowBlock& rows, QString& error);
 
 private:
     bool readHeader();
@@ -149,13 +158,14 @@ bool CsvSectionReader::readRow() {
     return true;
 }
 
-template <typename More>
-bool CsvSectionReader::run(More more, RowBlock& rows, QString& error) {
-    std::string buffer;
+bool CsvSectionReader::run(CsvSource& source, std::size_t sizeHint, RowBlock& rows,
+                           QString& error) {
+    // Room for the rows the text can hold at most, reserved but untouched until used.
+    block_.records.reserve(sizeHint / (fields_.size() * 2) *
+                           static_cast<std::size_t>(target_.layout().recordSize));
     std::size_t pos = 0;
-    bool final = !more(buffer);
     while (true) {
-        switch (records_.next(buffer, final, pos)) {
+        switch (records_.next(source.text(), source.ended(), pos)) {
             case CsvRecords::Step::Record:
                 if (!(headerRead_ ? readRow() : readHeader())) {
                     error = error_;
@@ -163,9 +173,8 @@ bool CsvSectionReader::run(More more, RowBlock& rows, QString& error) {
                 }
                 break;
             case CsvRecords::Step::NeedMore:
-                buffer.erase(0, pos);
+                if (!source.more(pos, error)) return false;
                 pos = 0;
-                final = !more(buffer);
                 break;
             case CsvRecords::Step::End:
                 if (!headerRead_) {
@@ -174,7 +183,8 @@ bool CsvSectionReader::run(More more, RowBlock& rows, QString& error) {
                                                                 "line must name the fields"));
                     return false;
                 }
-                if (!block_.edits.empty()) block_.edits.resize(static_cast<std::size_t>(block_.count));
+                if (!block_.edits.empty())
+                    block_.edits.resize(static_cast<std::size_t>(block_.count));
                 rows = std::move(block_);
                 return true;
             case CsvRecords::Step::Error:
@@ -185,12 +195,63 @@ bool CsvSectionReader::run(More more, RowBlock& rows, QString& error) {
     }
 }
 
-template <typename More>
-bool readWith(More more, const QString& sourceName, const SectionTable& target,
-              const CsvReadOptions& options, RowBlock& rows, QString& error) {
+// Bytes in memory: all there at once.
+class BytesSource : public CsvSource {
+public:
+    explicit BytesSource(QByteArrayView bytes)
+        : text_(bytes.data(), static_cast<std::size_t>(bytes.size())) {}
+    std::string_view text() const override { return text_; }
+    bool ended() const override { return true; }
+    bool more(std::size_t, QString&) override { return false; }
+
+private:
+    std::string_view text_;
+};
+
+// A file read a piece at a time into one buffer that holds the unread rest of the text.
+class FileSource : public CsvSource {
+public:
+    explicit FileSource(QFile& file) : file_(file) {}
+    std::string_view text() const override { return {buffer_.get(), size_}; }
+    bool ended() const override { return ended_; }
+    bool more(std::size_t consumed, QString& error) override {
+        std::memmove(buffer_.get(), buffer_.get() + consumed, size_ - consumed);
+        size_ -= consumed;
+        if (capacity_ - size_ < kPiece / 2) {  // a record longer than the buffer
+            const std::size_t capacity = std::max(kPiece, 2 * capacity_);
+            std::unique_ptr<char[]> larger(new char[capacity]);
+            if (size_ > 0) std::memcpy(larger.get(), buffer_.get(), size_);
+            buffer_ = std::move(larger);
+            capacity_ = capacity;
+        }
+        const qint64 got = file_.read(buffer_.get() + size_, static_cast<qint64>(capacity_ - size_));
+        if (got < 0) {
+            error = messages::cannotOpen(file_.fileName(), file_.errorString());
+            return false;
+        }
+        size_ += static_cast<std::size_t>(got);
+        ended_ = got == 0 || file_.atEnd();
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kPiece = 4 << 20;
+    QFile& file_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
+    bool ended_ = false;
+};
+
+bool readFrom(CsvSource& source, std::size_t sizeHint, const QString& sourceName,
+              const SectionTable& target, const CsvReadOptions& options, RowBlock& rows,
+              QString& error) {
     try {
         CsvSectionReader reader(sourceName, target, options);
-        return reader.run(more, rows, error);
+        RowBlock read;
+        if (!reader.run(source, sizeHint, read, error)) return false;
+        rows = std::move(read);
+        return true;
     } catch (const std::bad_alloc&) {
         error = messages::cannotRead(sourceName, QStringLiteral("the whole file"),
                                      QStringLiteral("out of memory"));
@@ -202,14 +263,9 @@ bool readWith(More more, const QString& sourceName, const SectionTable& target,
 
 bool readSectionCsv(QByteArrayView bytes, const QString& sourceName, const SectionTable& target,
                     const CsvReadOptions& options, RowBlock& rows, QString& error) {
-    bool given = false;
-    const auto more = [&](std::string& buffer) {
-        if (given) return false;
-        buffer.append(bytes.data(), static_cast<std::size_t>(bytes.size()));
-        given = true;
-        return false;  // everything is there at once
-    };
-    return readWith(more, sourceName, target, options, rows, error);
+    BytesSource source(bytes);
+    return readFrom(source, static_cast<std::size_t>(bytes.size()), sourceName, target, options,
+                    rows, error);
 }
 
 bool readSectionCsvFile(const QString& path, const SectionTable& target,
@@ -219,24 +275,10 @@ bool readSectionCsvFile(const QString& path, const SectionTable& target,
         error = messages::cannotOpen(path, file.errorString());
         return false;
     }
-    constexpr qint64 kPiece = 4 << 20;
-    bool failed = false;
-    const auto more = [&](std::string& buffer) {
-        const std::size_t start = buffer.size();
-        buffer.resize(start + kPiece);
-        const qint64 got = file.read(buffer.data() + start, kPiece);
-        buffer.resize(start + static_cast<std::size_t>(std::max<qint64>(got, 0)));
-        failed = failed || got < 0;
-        return got > 0;
-    };
-    RowBlock read;
-    if (!readWith(more, path, target, options, read, error)) return false;
-    if (failed) {
-        error = messages::cannotOpen(path, file.errorString());
-        return false;
-    }
-    rows = std::move(read);
-    return true;
+    FileSource source(file);
+    if (!source.more(0, error)) return false;
+    return readFrom(source, static_cast<std::size_t>(file.size()), path, target, options, rows,
+                    error);
 }
 
 }  // namespace varn

@@ -13,14 +13,15 @@ std::string_view CsvRecords::field(int i) const {
     return std::string_view(text_).substr(fields_[i].begin, fields_[i].end - fields_[i].begin);
 }
 
-TextPlace CsvRecords::placeAt(std::string_view data, std::size_t i) const {
-    TextPlace place = placeOf(data.data() + lineStart_, data.data() + i);
-    place.line += line_ - 1;
+TextPlace CsvRecords::placeOf(const Spot& spot) const {
+    TextPlace place = varn::placeOf(data_.data() + spot.lineStart, data_.data() + spot.offset);
+    place.line += spot.line - 1;
     return place;
 }
 
 CsvRecords::Step CsvRecords::fail(std::string_view data, std::size_t at, const char* cause) {
-    errorPlace_ = placeAt(data, at);
+    data_ = data;
+    errorPlace_ = placeOf(spot(at));
     error_ = QString::fromLatin1(cause);
     return Step::Error;
 }
@@ -58,14 +59,15 @@ CsvRecords::Step CsvRecords::next(std::string_view data, bool final, std::size_t
     std::size_t i = pos;
     while (true) {
         Field field;
-        field.place = placeAt(data, i);
+        field.at = spot(i);
         field.begin = text_.size();
         if (i < data.size() && data[i] == '"') {
             ++i;
             while (true) {
                 if (i >= data.size()) {
                     if (!final) return needMore();
-                    errorPlace_ = field.place;  // lines inside the quotes have been counted
+                    data_ = data;
+                    errorPlace_ = placeOf(field.at);  // lines inside the quotes are counted
                     error_ = QStringLiteral("the quoted field never ends");
                     return Step::Error;
                 }
@@ -103,7 +105,8 @@ CsvRecords::Step CsvRecords::next(std::string_view data, bool final, std::size_t
             continue;
         }
         if (i >= data.size() && !final) return needMore();
-        end_ = placeAt(data, i);
+        end_ = spot(i);
+        data_ = data;
         if (i < data.size()) {
             if (data[i] == '\r' && i + 1 >= data.size() && !final) return needMore();
             i += data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n' ? 2 : 1;

@@ -28,30 +28,37 @@ public:
 
     [[nodiscard]] int fieldCount() const { return static_cast<int>(fields_.size()); }
     [[nodiscard]] std::string_view field(int i) const;
-    // Where field i of the last record begins.
-    [[nodiscard]] TextPlace fieldPlace(int i) const { return fields_[i].place; }
-    // Where the last record ends (its line break, or the end of the text).
-    [[nodiscard]] TextPlace endPlace() const { return end_; }
+    // Where field i of the last record begins, and where that record ends (its line break, or
+    // the end of the text). Counted when asked, while the record's data is unchanged.
+    [[nodiscard]] TextPlace fieldPlace(int i) const { return placeOf(fields_[i].at); }
+    [[nodiscard]] TextPlace endPlace() const { return placeOf(end_); }
     [[nodiscard]] const QString& error() const { return error_; }
     [[nodiscard]] TextPlace errorPlace() const { return errorPlace_; }
 
 private:
-    struct Field {
-        std::size_t begin = 0;
-        std::size_t end = 0;
-        TextPlace place;
+    // A position in the data, with the line it is on and where that line starts.
+    struct Spot {
+        std::size_t offset = 0;
+        qint64 line = 1;
+        std::size_t lineStart = 0;
     };
-    // The place of data[i], counted on from the current line start.
-    TextPlace placeAt(std::string_view data, std::size_t i) const;
+    struct Field {
+        std::size_t begin = 0;  // in text_
+        std::size_t end = 0;
+        Spot at;
+    };
+    [[nodiscard]] Spot spot(std::size_t offset) const { return {offset, line_, lineStart_}; }
+    [[nodiscard]] TextPlace placeOf(const Spot& spot) const;
     Step fail(std::string_view data, std::size_t at, const char* cause);
     void newLine(std::size_t nextLineStart);
 
     std::string text_;  // the unquoted text of the record's fields, one after another
     std::vector<Field> fields_;
+    std::string_view data_;  // the data of the last record
     bool startSeen_ = false;
     qint64 line_ = 1;             // line of the record being split
     std::size_t lineStart_ = 0;   // where that line starts in the current data
-    TextPlace end_;
+    Spot end_;
     QString error_;
     TextPlace errorPlace_;
 };
