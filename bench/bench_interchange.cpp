@@ -219,7 +219,10 @@ BENCHMARK(BM_ToolExportJson)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 BENCHMARK(BM_ToolExportCsvSection0)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
 BENCHMARK(BM_ToolBuild)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
 BENCHMARK(BM_ToolImportCsvSection0)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
-BENCHMARK(BM_ToolDiff1000ChangedRows)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
+BENCHMARK(BM_ToolDiff1000ChangedRows)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(2);
 
 }  // namespace
 }  // namespace varn

@@ -30,8 +30,8 @@ int runBuild(const QStringList& arguments) {
     QString error;
     if (!readDocumentJsonFile(paths[0], {.readHashTable = options.hashTable}, options.dictionary,
                               document, table, error) ||
-        !savePlacementFile(paths[1], {.writeHashTable = options.hashTable},
-                           document, options.dictionary, error, nullptr, &table)) {
+        !savePlacementFile(paths[1], {.writeHashTable = options.hashTable}, document,
+                           options.dictionary, error, nullptr, &table)) {
         printError(error);
         return kFailure;
     }
@@ -46,12 +46,13 @@ int runImport(const QStringList& arguments) {
                        "is; with --hash-table and no table in BASE, one is made from the section "
                        "0 model names as the editor's Save does."));
     commandLine.addNameOptions();
-    commandLine.addOption({QStringLiteral("section"), QStringLiteral("The section to replace"),
-                           QStringLiteral("N")});
+    commandLine.addOption(
+        {QStringLiteral("section"), QStringLiteral("The section to replace"), QStringLiteral("N")});
     commandLine.addOption({QStringLiteral("append"),
                            QStringLiteral("Add the rows after the section's rows instead")});
     commandLine.addPositional(QStringLiteral("IN.csv"), QStringLiteral("The rows to import"));
-    commandLine.addPositional(QStringLiteral("BASE"), QStringLiteral("The placement file to change"));
+    commandLine.addPositional(QStringLiteral("BASE"),
+                              QStringLiteral("The placement file to change"));
     commandLine.addPositional(QStringLiteral("OUT"), QStringLiteral("The file to write"));
     int exitCode = 0;
     DocumentOptions options;
@@ -69,8 +70,8 @@ int runImport(const QStringList& arguments) {
     AppendedTable table;
     RowBlock rows;
     QString error;
-    if (!loadPlacementFile(paths[1], {.readHashTable = options.hashTable},
-                           options.dictionary, document, error, nullptr, &table) ||
+    if (!loadPlacementFile(paths[1], {.readHashTable = options.hashTable}, options.dictionary,
+                           document, error, nullptr, &table) ||
         !readSectionCsvFile(paths[0], document.table(section), {}, rows, error)) {
         printError(error);
         return kFailure;
@@ -82,8 +83,8 @@ int runImport(const QStringList& arguments) {
         rows = std::move(combined);
     }
     replaceTableRows(target, std::move(rows));
-    if (!savePlacementFile(paths[2], {.writeHashTable = options.hashTable},
-                           document, options.dictionary, error, nullptr, &table)) {
+    if (!savePlacementFile(paths[2], {.writeHashTable = options.hashTable}, document,
+                           options.dictionary, error, nullptr, &table)) {
         printError(error);
         return kFailure;
     }

@@ -79,8 +79,8 @@ void DiffPrinter::section(const SectionDiff& diff) {
     for (const RowChange& change : diff.rows.changes)
         ++counts[static_cast<int>(change.kind)];
     if (json_) {
-        put("\n\"", number(diff.section), "\": {\"byPosition\": ",
-            diff.rows.byPosition ? "true" : "false", ", \"changes\": [");
+        put("\n\"", number(diff.section),
+            "\": {\"byPosition\": ", diff.rows.byPosition ? "true" : "false", ", \"changes\": [");
     } else {
         put("section ", number(diff.section), ": ", number(counts[0]), " changed, ",
             number(counts[2]), " added, ", number(counts[1]), " removed",
@@ -171,8 +171,8 @@ void DiffPrinter::entries(const QList<HashTableEntry>& list, const char* label) 
 void DiffPrinter::table(const TableDiff& diff) {
     if (json_) {
         put(",\n\"hashTable\": {\"inA\": ", diff.inA ? "true" : "false",
-            ", \"inB\": ", diff.inB ? "true" : "false", ", \"reordered\": ",
-            diff.reordered ? "true" : "false", ", \"removed\": [");
+            ", \"inB\": ", diff.inB ? "true" : "false",
+            ", \"reordered\": ", diff.reordered ? "true" : "false", ", \"removed\": [");
         entries(diff.onlyInA, "-");
         out_.raw("], \"added\": [");
         entries(diff.onlyInB, "+");
@@ -211,9 +211,8 @@ int runDiff(const QStringList& arguments) {
     for (int i = 0; i < 2; ++i) {
         HashDictionary dictionary = options.dictionary;  // each file names by its own table
         QString error;
-        if (!loadPlacementFile(paths[i],
-                               {.readHashTable = options.hashTable},
-                               dictionary, sides[i].document, error, nullptr, &sides[i].table)) {
+        if (!loadPlacementFile(paths[i], {.readHashTable = options.hashTable}, dictionary,
+                               sides[i].document, error, nullptr, &sides[i].table)) {
             printError(error);
             return kTrouble;
         }

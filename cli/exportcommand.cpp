@@ -34,8 +34,8 @@ int runExport(const QStringList& arguments) {
                            QStringLiteral("json (default) or csv; csv when OUT ends in .csv or "
                                           "a section is named"),
                            QStringLiteral("format")});
-    commandLine.addOption({QStringLiteral("section"),
-                           QStringLiteral("The section to write as CSV"), QStringLiteral("N")});
+    commandLine.addOption({QStringLiteral("section"), QStringLiteral("The section to write as CSV"),
+                           QStringLiteral("N")});
     commandLine.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                            QStringLiteral("Write to OUT (atomically) instead of standard output"),
                            QStringLiteral("OUT")});
@@ -71,8 +71,7 @@ int runExport(const QStringList& arguments) {
     Document document;
     AppendedTable table;
     QString error;
-    if (!loadPlacementFile(commandLine.positionals()[0],
-                           {.readHashTable = options.hashTable},
+    if (!loadPlacementFile(commandLine.positionals()[0], {.readHashTable = options.hashTable},
                            options.dictionary, document, error, nullptr, &table)) {
         printError(error);
         return kFailure;

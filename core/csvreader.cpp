@@ -117,9 +117,9 @@ bool CsvSectionReader::readRow() {
         const QString cause = QStringLiteral("this line has %1 fields, but the first line names %2")
                                   .arg(records_.fieldCount())
                                   .arg(columns);
-        return failAt(records_.fieldCount() > columns ? records_.fieldPlace(columns)
-                                                      : records_.endPlace(),
-                      -1, cause);
+        return failAt(
+            records_.fieldCount() > columns ? records_.fieldPlace(columns) : records_.endPlace(),
+            -1, cause);
     }
     const auto size = static_cast<std::size_t>(target_.layout().recordSize);
     block_.records.resize(block_.records.size() + size, '\0');
@@ -137,7 +137,8 @@ bool CsvSectionReader::readRow() {
             std::memcpy(record + field.offset, &hash, 4);
             continue;
         }
-        if (!storeExactField(field, text, record, cause)) return failField(static_cast<int>(f), cause);
+        if (!storeExactField(field, text, record, cause))
+            return failField(static_cast<int>(f), cause);
         if (options_.fieldTests && field.kind == ExchangeKind::Text &&
             !passesNameTest(field, text, cause))
             return failField(static_cast<int>(f), cause);
@@ -224,7 +225,8 @@ public:
             buffer_ = std::move(larger);
             capacity_ = capacity;
         }
-        const qint64 got = file_.read(buffer_.get() + size_, static_cast<qint64>(capacity_ - size_));
+        const qint64 got =
+            file_.read(buffer_.get() + size_, static_cast<qint64>(capacity_ - size_));
         if (got < 0) {
             error = messages::cannotOpen(file_.fileName(), file_.errorString());
             return false;

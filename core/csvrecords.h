@@ -56,8 +56,8 @@ private:
     std::vector<Field> fields_;
     std::string_view data_;  // the data of the last record
     bool startSeen_ = false;
-    qint64 line_ = 1;             // line of the record being split
-    std::size_t lineStart_ = 0;   // where that line starts in the current data
+    qint64 line_ = 1;            // line of the record being split
+    std::size_t lineStart_ = 0;  // where that line starts in the current data
     Spot end_;
     QString error_;
     TextPlace errorPlace_;

@@ -45,14 +45,15 @@ struct ReadResult {
 };
 
 std::string_view trimmedToken(std::string_view raw) {
-    while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t' || raw.back() == '\n' ||
-                            raw.back() == '\r'))
+    while (!raw.empty() &&
+           (raw.back() == ' ' || raw.back() == '\t' || raw.back() == '\n' || raw.back() == '\r'))
         raw.remove_suffix(1);
     return raw;
 }
 
 QString jsonKey(std::string_view key) {
-    return QStringLiteral("\"%1\"").arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    return QStringLiteral("\"%1\"").arg(
+        QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
 class JsonDocumentReader {
@@ -112,7 +113,8 @@ std::string JsonDocumentReader::path() const {
 
 QString JsonDocumentReader::message() const {
     QString where = QStringLiteral("at %1").arg(QString::fromStdString(path()));
-    if (failedAt_) where = placeOf(json_.data(), failedAt_).text() + QStringLiteral(" (") + where + u')';
+    if (failedAt_)
+        where = placeOf(json_.data(), failedAt_).text() + QStringLiteral(" (") + where + u')';
     return messages::cannotRead(source_, where, cause_);
 }
 
@@ -197,24 +199,33 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
         top_ = std::string(key);
         od::value value = field.value();
         if (key == "hashTable") {
-            if (result.table) return failAt(value.raw_json_token().data(), QStringLiteral("the key appears twice"));
+            if (result.table)
+                return failAt(value.raw_json_token().data(),
+                              QStringLiteral("the key appears twice"));
             if (!readTable(value, result.table)) return false;
         } else if (tableOnly) {
             continue;  // skipped unread
         } else if (key == "version") {
-            if (version) return failAt(value.raw_json_token().data(), QStringLiteral("the key appears twice"));
+            if (version)
+                return failAt(value.raw_json_token().data(),
+                              QStringLiteral("the key appears twice"));
             version = true;
             if (!readUnsigned(value, result.version)) return false;
         } else if (key == "counts") {
-            if (counts) return failAt(value.raw_json_token().data(), QStringLiteral("the key appears twice"));
+            if (counts)
+                return failAt(value.raw_json_token().data(),
+                              QStringLiteral("the key appears twice"));
             counts = true;
             if (!readCounts(value, result)) return false;
         } else if (key == "sections") {
-            if (sections) return failAt(value.raw_json_token().data(), QStringLiteral("the key appears twice"));
+            if (sections)
+                return failAt(value.raw_json_token().data(),
+                              QStringLiteral("the key appears twice"));
             sections = true;
             if (!readSections(value, result)) return false;
         } else {
-            return failAt(value.raw_json_token().data(), QStringLiteral("unknown key %1").arg(jsonKey(key)));
+            return failAt(value.raw_json_token().data(),
+                          QStringLiteral("unknown key %1").arg(jsonKey(key)));
         }
     }
     top_.clear();
@@ -222,8 +233,13 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
     if (doc_.current_location().get(rest) == simdjson::SUCCESS)
         return failAt(rest, QString::fromUtf8(simdjson::error_message(simdjson::TRAILING_CONTENT)));
     if (tableOnly) return true;
-    const char* missing = !version ? "version" : !counts ? "counts" : !sections ? "sections" : nullptr;
-    if (missing) return failAt(nullptr, QStringLiteral("the key \"%1\" is missing").arg(QString::fromLatin1(missing)));
+    const char* missing = !version    ? "version"
+                          : !counts   ? "counts"
+                          : !sections ? "sections"
+                                      : nullptr;
+    if (missing)
+        return failAt(
+            nullptr, QStringLiteral("the key \"%1\" is missing").arg(QString::fromLatin1(missing)));
     top_ = "counts";
     for (int k = 0; k < kSectionCount; ++k) {
         const int index = fileOrderIndex(k);
@@ -247,7 +263,8 @@ bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
     for (auto element : array) {
         od::value item;
         if (auto code = std::move(element).get(item)) return jsonFailure(code);
-        if (k == kSectionCount) return failAt(item.raw_json_token().data(), QStringLiteral("more than 16 counts"));
+        if (k == kSectionCount)
+            return failAt(item.raw_json_token().data(), QStringLiteral("more than 16 counts"));
         row_ = k;
         if (!expectType(item, od::json_type::number, "a number")) return false;
         const std::string_view token = trimmedToken(item.raw_json_token());
@@ -256,12 +273,14 @@ bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
         QString cause;
         if (!storeExactField(kCount, token, field, cause)) return failAt(token.data(), cause);
         std::memcpy(&result.counts[k], field, 4);
-        if (result.counts[k] < 0) return failAt(token.data(), QStringLiteral("a count cannot be negative"));
+        if (result.counts[k] < 0)
+            return failAt(token.data(), QStringLiteral("a count cannot be negative"));
         ++k;
     }
     row_ = -1;
     result.countsRead = k == kSectionCount;
-    if (k != kSectionCount) return failAt(nullptr, QStringLiteral("%1 counts instead of 16").arg(k));
+    if (k != kSectionCount)
+        return failAt(nullptr, QStringLiteral("%1 counts instead of 16").arg(k));
     return true;
 }
 
@@ -276,7 +295,8 @@ bool JsonDocumentReader::readTable(od::value value, AppendedTable& table) {
         od::value item;
         od::object entry;
         if (auto code = std::move(element).get(item)) return jsonFailure(code);
-        if (!expectType(item, od::json_type::object, "an object of \"name\" and \"hash\"")) return false;
+        if (!expectType(item, od::json_type::object, "an object of \"name\" and \"hash\""))
+            return false;
         if (auto code = item.get_object().get(entry)) return jsonFailure(code);
         char name[kEntryNameSize + 1] = {};
         std::uint32_t hash = 0;
@@ -290,7 +310,9 @@ bool JsonDocumentReader::readTable(od::value value, AppendedTable& table) {
             od::value v = field.value();
             const int bit = key == "name" ? 1 : key == "hash" ? 2 : 0;
             if (bit == 0 || (seen & bit))
-                return failAt(v.raw_json_token().data(), bit ? QStringLiteral("the key appears twice") : QStringLiteral("unknown key %1").arg(jsonKey(key)));
+                return failAt(v.raw_json_token().data(),
+                              bit ? QStringLiteral("the key appears twice")
+                                  : QStringLiteral("unknown key %1").arg(jsonKey(key)));
             seen |= bit;
             if (bit == 2) {
                 if (!readUnsigned(v, hash)) return false;
@@ -299,10 +321,14 @@ bool JsonDocumentReader::readTable(od::value value, AppendedTable& table) {
             std::string_view text;
             if (!readString(v, text)) return false;
             QString cause;
-            if (!storeExactField(kName, text, name, cause)) return failAt(v.raw_json_token().data(), cause);
+            if (!storeExactField(kName, text, name, cause))
+                return failAt(v.raw_json_token().data(), cause);
         }
         key_.clear();
-        if (seen != 3) return failAt(item.raw_json_token().data(), QStringLiteral("the key \"%1\" is missing").arg(seen & 1 ? QLatin1String("hash") : QLatin1String("name")));
+        if (seen != 3)
+            return failAt(item.raw_json_token().data(),
+                          QStringLiteral("the key \"%1\" is missing")
+                              .arg(seen & 1 ? QLatin1String("hash") : QLatin1String("name")));
         table->push_back({QByteArray(name, static_cast<qsizetype>(std::strlen(name))), hash});
         ++row_;
     }
@@ -325,9 +351,14 @@ bool JsonDocumentReader::readSections(od::value value, ReadResult& result) {
         for (const SectionLayout& candidate : sectionsInFileOrder())
             if (key == std::to_string(candidate.number)) layout = &candidate;
         if (!layout)
-            return failAt(rows.raw_json_token().data(), QStringLiteral("%1 is no section of a known layout (0, 2, 3, 4, 8, 9, 10, 15)").arg(jsonKey(key)));
+            return failAt(
+                rows.raw_json_token().data(),
+                QStringLiteral("%1 is no section of a known layout (0, 2, 3, 4, 8, 9, 10, 15)")
+                    .arg(jsonKey(key)));
         SectionRows& target = result.sections[fileOrderIndex(layout->number)];
-        if (target.present) return failAt(rows.raw_json_token().data(), QStringLiteral("the section appears twice"));
+        if (target.present)
+            return failAt(rows.raw_json_token().data(),
+                          QStringLiteral("the section appears twice"));
         target.present = true;
         if (!readRows(rows, *layout, result, target)) return false;
     }
@@ -338,8 +369,8 @@ bool JsonDocumentReader::readSections(od::value value, ReadResult& result) {
     return true;
 }
 
-bool JsonDocumentReader::readRows(od::value value, const SectionLayout& layout,
-                                  ReadResult& result, SectionRows& rows) {
+bool JsonDocumentReader::readRows(od::value value, const SectionLayout& layout, ReadResult& result,
+                                  SectionRows& rows) {
     od::array array;
     if (!expectType(value, od::json_type::array, "an array of rows")) return false;
     if (auto code = value.get_array().get(array)) return jsonFailure(code);
@@ -423,14 +454,16 @@ bool JsonDocumentReader::readRow(od::value value, const SectionLayout& layout, c
         expected = index + 1;
         if (twice || !readField(v, fields[index], record, modelName)) {
             key_ = fields[index].name;  // named only for the message
-            return twice && failAt(v.raw_json_token().data(),
-                                   QStringLiteral("the field appears twice"));
+            return twice &&
+                   failAt(v.raw_json_token().data(), QStringLiteral("the field appears twice"));
         }
     }
     key_.clear();
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (!(seen & (std::uint64_t{1} << i)))
-            return failAt(value.raw_json_token().data(), QStringLiteral("the field \"%1\" is missing").arg(QString::fromStdString(fields[i].name)));
+            return failAt(value.raw_json_token().data(),
+                          QStringLiteral("the field \"%1\" is missing")
+                              .arg(QString::fromStdString(fields[i].name)));
     return true;
 }
 
@@ -440,17 +473,20 @@ bool JsonDocumentReader::readField(od::value value, const ExchangeField& field, 
     if (auto code = value.type().get(type)) return jsonFailure(code);
     const char* at = value.raw_json_token().data();
     std::string_view text;
-    const bool wantsString = field.kind == ExchangeKind::Text || field.kind == ExchangeKind::ModelName;
+    const bool wantsString =
+        field.kind == ExchangeKind::Text || field.kind == ExchangeKind::ModelName;
     if (type == od::json_type::string) {
         if (auto code = value.get_string().get(text)) return jsonFailure(code);
         if (!wantsString && !(field.kind == ExchangeKind::Float && isSpecialFloatText(text)))
             return failAt(at, field.kind == ExchangeKind::Float
-                                  ? QStringLiteral("expected a number, or \"inf\", \"-inf\", \"nan\" or \"nan:0x\" and 8 hex digits")
+                                  ? QStringLiteral("expected a number, or \"inf\", \"-inf\", "
+                                                   "\"nan\" or \"nan:0x\" and 8 hex digits")
                                   : QStringLiteral("expected an integer"));
     } else if (type == od::json_type::number && !wantsString) {
         text = trimmedToken(value.raw_json_token());
     } else {
-        return failAt(at, wantsString ? QStringLiteral("expected a string") : QStringLiteral("expected a number"));
+        return failAt(at, wantsString ? QStringLiteral("expected a string")
+                                      : QStringLiteral("expected a number"));
     }
     if (field.kind == ExchangeKind::ModelName) {
         modelName = text;
@@ -498,8 +534,8 @@ void finish(ReadResult& result) {
 
 // Reads the JSON in text, which has simdjson's padding readable after its end.
 bool readPaddedText(simdjson::padded_string_view text, const QString& sourceName,
-                    const JsonReadOptions& options, HashDictionary& dictionary,
-                    Document& document, AppendedTable& table, QString& error) {
+                    const JsonReadOptions& options, HashDictionary& dictionary, Document& document,
+                    AppendedTable& table, QString& error) {
     try {
         Document read(document.separator());
         ReadResult result(&read);

@@ -24,8 +24,8 @@ void writeTable(ExchangeOutput& out, const QList<HashTableEntry>& entries) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         b += i == 0 ? "\n{\"name\": " : ",\n{\"name\": ";
         name.clear();
-        appendWindows1252AsUtf8(entries[i].name.constData(), static_cast<int>(entries[i].name.size()),
-                                name);
+        appendWindows1252AsUtf8(entries[i].name.constData(),
+                                static_cast<int>(entries[i].name.size()), name);
         appendJsonString(b, name);
         b += ", \"hash\": ";
         appendNumber(b, entries[i].hash);

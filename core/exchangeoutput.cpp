@@ -102,9 +102,9 @@ void appendModelName(const SectionTable& table, int row, std::string& out) {
     const std::size_t start = out.size();
     table.appendCellUtf8(row, table.layout().modelName().nameCell, out);
     const std::string_view name(out.data() + start, out.size() - start);
-    const bool hashText = name.size() > 7 && name.starts_with("[hash:") && name.ends_with(']') &&
-                          std::all_of(name.begin() + 6, name.end() - 1,
-                                      [](char c) { return c >= '0' && c <= '9'; });
+    const bool hashText =
+        name.size() > 7 && name.starts_with("[hash:") && name.ends_with(']') &&
+        std::all_of(name.begin() + 6, name.end() - 1, [](char c) { return c >= '0' && c <= '9'; });
     if (hashText) out.resize(start);
 }
 

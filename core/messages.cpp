@@ -92,7 +92,8 @@ QString notUtf8(const QString& text) {
 }
 
 QString notWindows1252(const QString& text, char32_t character) {
-    const QString code = QStringLiteral("%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0'));
+    const QString code =
+        QStringLiteral("%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0'));
     return QStringLiteral("\"%1\" holds the character U+%2, which Windows-1252 lacks")
         .arg(text, code.toUpper());
 }

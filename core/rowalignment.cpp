@@ -51,7 +51,8 @@ bool shortestScript(int n, int m, const std::function<bool(int, int)>& equal, in
         const int previousY = previousX - previousK;
         const int startX = down ? previousX : previousX + 1;
         const int startY = startX - k;
-        if (x > startX) reversed.push_back({Step::Same, offsetA + startX, offsetB + startY, x - startX});
+        if (x > startX)
+            reversed.push_back({Step::Same, offsetA + startX, offsetB + startY, x - startX});
         reversed.push_back(down ? Run{Step::Add, offsetA + previousX, offsetB + previousY, 1}
                                 : Run{Step::Remove, offsetA + previousX, offsetB + previousY, 1});
         x = previousX;

@@ -19,7 +19,7 @@ struct CellEdits {
 
 struct RowBlock {
     int count = 0;
-    std::vector<char> records;                     // count x record size
+    std::vector<char> records;                      // count x record size
     std::vector<std::unique_ptr<CellEdits>> edits;  // empty, or one (possibly null) per row
 };
 

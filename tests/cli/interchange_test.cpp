@@ -18,9 +18,17 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
     // A generated file full of edge values and names of the full field width.
     QString generated(const QString& name, bool table) {
-        QStringList arguments = {"--instances", "60",  "--lodculls",     "9",
-                                 "--others",    "12",  "--edge-values",  "--seed",
-                                 "5",           "--names", QStringLiteral(VARN_NAMES)};
+        QStringList arguments = {"--instances",
+                                 "60",
+                                 "--lodculls",
+                                 "9",
+                                 "--others",
+                                 "12",
+                                 "--edge-values",
+                                 "--seed",
+                                 "5",
+                                 "--names",
+                                 QStringLiteral(VARN_NAMES)};
         if (table) arguments << "--hash-table";
         const Result r = run(QStringLiteral(VARN_GENERATOR), arguments << path(name));
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -52,7 +60,8 @@ TEST_F(Interchange, ExportThenBuildReproducesTheFile) {
         EXPECT_TRUE(r.out.isEmpty());
         r = tool(QStringList{"build"} + options + QStringList{json, built});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-        EXPECT_EQ(readFile(built), readFile(file)) << file.toStdString() << options.join(' ').toStdString();
+        EXPECT_EQ(readFile(built), readFile(file))
+            << file.toStdString() << options.join(' ').toStdString();
     }
 }
 
@@ -68,7 +77,8 @@ TEST_F(Interchange, CsvOfASectionImportedBackReproducesTheFile) {
             const Result r = tool(QStringList{"import", "--section", n} + options +
                                   QStringList{path("s.csv"), file, out});
             ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-            EXPECT_EQ(readFile(out), readFile(file)) << file.toStdString() << " section " << section;
+            EXPECT_EQ(readFile(out), readFile(file))
+                << file.toStdString() << " section " << section;
         }
     }
 }
@@ -94,11 +104,13 @@ TEST_F(Interchange, DiffExitCodesAndChangedCells) {
     EXPECT_EQ(tool({"diff", kSample, kSample}).exitCode, 0);
     Result same = tool({"diff", edge, path("edge.xpl")});
     EXPECT_EQ(same.exitCode, 1) << "convert writes no name table";
-    EXPECT_TRUE(same.out.startsWith("hash table: only in the first file; 0 entries added, 13 removed\n"))
+    EXPECT_TRUE(
+        same.out.startsWith("hash table: only in the first file; 0 entries added, 13 removed\n"))
         << same.out.toStdString();
     EXPECT_EQ(same.out.count('\n'), 14);
     const QByteArray statueHash = tool({"hash", "sample_only_statue"}).out;
-    EXPECT_TRUE(same.out.endsWith("  - \"sample_only_statue\" " + statueHash)) << same.out.toStdString();
+    EXPECT_TRUE(same.out.endsWith("  - \"sample_only_statue\" " + statueHash))
+        << same.out.toStdString();
 
     ASSERT_EQ(tool({"export", "--section", "2", "-o", path("s.csv"), edge}).exitCode, 0);
     QByteArray csv = readFile(path("s.csv"));
@@ -108,9 +120,11 @@ TEST_F(Interchange, DiffExitCodesAndChangedCells) {
     ASSERT_EQ(tool({"import", "--section", "2", path("s.csv"), edge, path("c.wpl")}).exitCode, 0);
     const Result changed = tool({"diff", edge, path("c.wpl")});
     EXPECT_EQ(changed.exitCode, 1);
-    EXPECT_TRUE(changed.out.startsWith("section 2: 1 changed, 0 added, 0 removed\n  ~ row 0: unkn1 "))
+    EXPECT_TRUE(
+        changed.out.startsWith("section 2: 1 changed, 0 added, 0 removed\n  ~ row 0: unkn1 "))
         << changed.out.toStdString();
-    EXPECT_TRUE(changed.out.endsWith(" \xE2\x86\x92 \"nan:0x7fc00002\"\n")) << changed.out.toStdString();
+    EXPECT_TRUE(changed.out.endsWith(" \xE2\x86\x92 \"nan:0x7fc00002\"\n"))
+        << changed.out.toStdString();
 
     for (const QStringList& arguments :
          {QStringList{"diff", kSample, path("missing.wpl")}, QStringList{"diff", kSample},

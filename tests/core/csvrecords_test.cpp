@@ -62,11 +62,16 @@ TEST(CsvRecords, QuotingLineEndsAndTheByteOrderMark) {
         {"no last line break", "a,b\n1,2", {{"a", "b"}, {"1", "2"}}},
         {"CRLF", "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}},
         {"CR alone", "a,b\r1,2\r", {{"a", "b"}, {"1", "2"}}},
-        {"byte order mark", "\xEF\xBB\xBF" "a,b\n", {{"a", "b"}}},
+        {"byte order mark",
+         "\xEF\xBB\xBF"
+         "a,b\n",
+         {{"a", "b"}}},
         {"empty fields", ",\n,x,\n", {{"", ""}, {"", "x", ""}}},
         {"quoted comma", "\"a,b\",c\n", {{"a,b", "c"}}},
         {"embedded quotes", "\"say \"\"hi\"\"\",\"\"\"\"\n", {{"say \"hi\"", "\""}}},
-        {"line breaks inside quotes", "\"two\r\nlines\",\"cr\ronly\"\n", {{"two\r\nlines", "cr\ronly"}}},
+        {"line breaks inside quotes",
+         "\"two\r\nlines\",\"cr\ronly\"\n",
+         {{"two\r\nlines", "cr\ronly"}}},
         {"empty lines skipped", "\n\na\r\n\r\nb\n\n", {{"a"}, {"b"}}},
         {"quoted empty", "\"\",x\n", {{"", "x"}}},
         {"UTF-8 kept", "caf\xC3\xA9,\xE2\x82\xAC\n", {{"caf\xC3\xA9", "\xE2\x82\xAC"}}},
@@ -75,7 +80,8 @@ TEST(CsvRecords, QuotingLineEndsAndTheByteOrderMark) {
     for (const SplitCase& c : cases)
         for (std::size_t piece : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
             QString error;
-            EXPECT_EQ(split(c.text, piece, &error), c.expected) << c.name << " in pieces of " << piece;
+            EXPECT_EQ(split(c.text, piece, &error), c.expected)
+                << c.name << " in pieces of " << piece;
             EXPECT_TRUE(error.isEmpty()) << c.name << ": " << error.toStdString();
         }
 }
@@ -98,7 +104,8 @@ TEST(CsvRecords, BrokenQuotingNamesItsPlace) {
             QString error;
             TextPlace place;
             split(c.text, piece, &error, &place);
-            EXPECT_TRUE(error.contains(QLatin1String(c.cause))) << c.text << ": " << error.toStdString();
+            EXPECT_TRUE(error.contains(QLatin1String(c.cause)))
+                << c.text << ": " << error.toStdString();
             EXPECT_EQ(place.line, c.line) << c.text;
             EXPECT_EQ(place.column, c.column) << c.text;
         }

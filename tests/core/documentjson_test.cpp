@@ -51,8 +51,8 @@ QByteArray build(const TempFolder& folder, const QByteArray& json, const QString
         if (error) *error = message;
         return {};
     }
-    EXPECT_TRUE(savePlacementFile(folder.path(name), {}, document, dictionary, message, nullptr,
-                                  &table))
+    EXPECT_TRUE(
+        savePlacementFile(folder.path(name), {}, document, dictionary, message, nullptr, &table))
         << message.toStdString();
     return folder.read(name);
 }
@@ -64,7 +64,8 @@ const std::vector<std::pair<QByteArray, std::uint32_t>> kNoEntries;
 TEST(DocumentJson, ExportThenBuildReproducesTheFile) {
     TempFolder folder;
     for (const char* name : {"edge.wpl", "edge.xpl"})
-        for (const auto* table : {static_cast<decltype(&kEntries)>(nullptr), &kNoEntries, &kEntries}) {
+        for (const auto* table :
+             {static_cast<decltype(&kEntries)>(nullptr), &kNoEntries, &kEntries}) {
             const QByteArray original = test::edgeFile(QString(name).endsWith("xpl"), table);
             const Loaded loaded = load(folder.write(name, original));
             EXPECT_EQ(loaded.table.has_value(), table != nullptr);
@@ -76,9 +77,8 @@ TEST(DocumentJson, ExportThenBuildReproducesTheFile) {
 
 TEST(DocumentJson, ValuesAreWrittenExactly) {
     TempFolder folder;
-    const QByteArray json =
-        exportJson(load(folder.write("e.wpl", test::edgeFile(false, &kEntries))).document,
-                   std::nullopt);
+    const QByteArray json = exportJson(
+        load(folder.write("e.wpl", test::edgeFile(false, &kEntries))).document, std::nullopt);
     for (const char* piece :
          {"{\"version\": 3735928559,\n\"counts\": [2, 0, 2, 2, 2, 0, 0, 0, 2, 2, 2, 0, 0, 0, 0, 2]",
           "\"Pos X\": 1.5", "\"Pos X\": -0", "\"Pos Y\": \"nan:0x7fc00001\"",
@@ -133,24 +133,36 @@ TEST(DocumentJson, EveryBadInputIsOneMessageWithItsPlace) {
     const BadJson cases[] = {
         {"malformed", "\"Pos X\": 1.5,", "\"Pos X\": 1.5,,", "line 7, column"},
         {"truncated", "\n}}\n", "", "ended early"},
-        {"missing field", "\"Pos Y\": 5.5, ", "", "at .sections.\"0\"[0]): the field \"Pos Y\" is missing"},
-        {"unknown field", "\"Pos Y\": 5.5, ", "\"Pos Q\": 5.5, ", "section 0 has no field \"Pos Q\""},
+        {"missing field", "\"Pos Y\": 5.5, ", "",
+         "at .sections.\"0\"[0]): the field \"Pos Y\" is missing"},
+        {"unknown field", "\"Pos Y\": 5.5, ", "\"Pos Q\": 5.5, ",
+         "section 0 has no field \"Pos Q\""},
         {"field twice", "\"Pos Y\": 5.5, ", "\"Pos X\": 5.5, ", "the field appears twice"},
         {"wrong type", "\"LOD\": -36,", "\"LOD\": \"-36\",", "[0].\"LOD\"): expected an integer"},
         {"float as text", "\"Pos X\": 1.5", "\"Pos X\": \"1.5\"", "expected a number, or \"inf\""},
-        {"out of range", "\"Unkn1\": 1032", "\"Unkn1\": 4294967296", "out of the range of the field (0 to 4294967295)"},
-        {"float out of range", "\"Pos X\": 1.5", "\"Pos X\": 1e39", "out of the range of the field (a 32-bit float)"},
-        {"text too long", "\"plain_name\"", "\"plain_name_plain_name_plain\"", "takes 27 bytes and does not fit its field of 24"},
-        {"no Windows-1252", "\"plain_name\"", "\"plain_\\u0100\"", "U+0100, which Windows-1252 lacks"},
-        {"count disagrees", "\"counts\": [2,", "\"counts\": [3,", "the count of section 0 is 3, but the section has 2 rows"},
+        {"out of range", "\"Unkn1\": 1032", "\"Unkn1\": 4294967296",
+         "out of the range of the field (0 to 4294967295)"},
+        {"float out of range", "\"Pos X\": 1.5", "\"Pos X\": 1e39",
+         "out of the range of the field (a 32-bit float)"},
+        {"text too long", "\"plain_name\"", "\"plain_name_plain_name_plain\"",
+         "takes 27 bytes and does not fit its field of 24"},
+        {"no Windows-1252", "\"plain_name\"", "\"plain_\\u0100\"",
+         "U+0100, which Windows-1252 lacks"},
+        {"count disagrees", "\"counts\": [2,", "\"counts\": [3,",
+         "the count of section 0 is 3, but the section has 2 rows"},
         {"negative count", "0, 0, 0, 2]", "0, 0, 0, -2]", "a count cannot be negative"},
-        {"count of an unknown section", "[2, 0, 2", "[2, 1, 2", "the count of section 1 is 1, but the section has 0 rows"},
+        {"count of an unknown section", "[2, 0, 2", "[2, 1, 2",
+         "the count of section 1 is 1, but the section has 0 rows"},
         {"unknown section", "\"15\": [", "\"16\": [", "\"16\" is no section of a known layout"},
         {"missing key", "\"version\": 3735928559,", "", "the key \"version\" is missing"},
-        {"table name too long", "\"tree_oak_01\"", "\"tree_oak_01_tree_oak_01_x\"", "at .hashTable[0].\"name\"): \"tree_oak_01_tree_oak_01_x\" takes 25 bytes"},
-        {"model name of another hash", "\"Model name hash\": \"\"", "\"Model name hash\": \"elm\"", "the model name \"elm\" has the hash"},
-        {"trailing content", "\n}}\n", "\n}}\n{}", "line 31, column 1 (at .): Unexpected trailing content"},
-        {"invalid UTF-8", "\"plain_name\"", "\"plain\xC3(name\"", "line 19, column 17 (at .): The input is not valid UTF-8"},
+        {"table name too long", "\"tree_oak_01\"", "\"tree_oak_01_tree_oak_01_x\"",
+         "at .hashTable[0].\"name\"): \"tree_oak_01_tree_oak_01_x\" takes 25 bytes"},
+        {"model name of another hash", "\"Model name hash\": \"\"", "\"Model name hash\": \"elm\"",
+         "the model name \"elm\" has the hash"},
+        {"trailing content", "\n}}\n", "\n}}\n{}",
+         "line 31, column 1 (at .): Unexpected trailing content"},
+        {"invalid UTF-8", "\"plain_name\"", "\"plain\xC3(name\"",
+         "line 19, column 17 (at .): The input is not valid UTF-8"},
     };
     for (const BadJson& c : cases) {
         QByteArray bad = good;
@@ -161,7 +173,8 @@ TEST(DocumentJson, EveryBadInputIsOneMessageWithItsPlace) {
         const QByteArray built = build(folder, bad, QStringLiteral("x.wpl"), &error);
         EXPECT_TRUE(built.isEmpty()) << c.name;
         EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read file \"in.json\": "))) << c.name;
-        EXPECT_TRUE(error.contains(QString::fromUtf8(c.expected))) << c.name << ": " << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.expected)))
+            << c.name << ": " << error.toStdString();
         EXPECT_FALSE(QFile::exists(folder.path("x.wpl"))) << c.name;
     }
 }
@@ -173,8 +186,8 @@ TEST(DocumentJson, FailureLeavesTheDocumentAndDictionary) {
     document.version = 42;
     AppendedTable table = QList<HashTableEntry>{};
     QString error;
-    EXPECT_FALSE(readDocumentJson("{\"version\": 1}", "x.json", {.readHashTable = true},
-                                  dictionary, document, table, error));
+    EXPECT_FALSE(readDocumentJson("{\"version\": 1}", "x.json", {.readHashTable = true}, dictionary,
+                                  document, table, error));
     EXPECT_TRUE(error.contains("the key \"counts\" is missing")) << error.toStdString();
     EXPECT_EQ(document.version, 42u);
     EXPECT_TRUE(table.has_value());

@@ -18,7 +18,8 @@ inline QByteArray fullWidthText(int width, char fill) {
     return text;
 }
 
-inline QByteArray edgeFile(bool bigEndian, const std::vector<std::pair<QByteArray, std::uint32_t>>* table) {
+inline QByteArray edgeFile(bool bigEndian,
+                           const std::vector<std::pair<QByteArray, std::uint32_t>>* table) {
     static const std::uint32_t kFloats[] = {0x80000000u, 0x7FC00001u, 0x7F800001u, 0xFF800000u,
                                             0x00000001u, 0xFFC00000u, 0x7F800000u, 0x7F7FFFFFu,
                                             0x3DCCCCCDu, 0x807FFFFFu};
@@ -38,10 +39,12 @@ inline QByteArray edgeFile(bool bigEndian, const std::vector<std::pair<QByteArra
                 for (const CellLayout& c : layout.cells)
                     if (c.offset == offset && c.rule != TextRule::Marker) cell = &c;
                 if (cell->type == FieldType::Text) {
-                    fields.text(row == 1 ? fullWidthText(cell->width, 'a' + offset % 26) : "plain_name",
-                                cell->width);
+                    fields.text(
+                        row == 1 ? fullWidthText(cell->width, 'a' + offset % 26) : "plain_name",
+                        cell->width);
                 } else if (cell->type == FieldType::F32) {
-                    fields.f32bits(row == 1 ? kFloats[floatIndex++ % 10] : std::bit_cast<std::uint32_t>(1.5f + offset));
+                    fields.f32bits(row == 1 ? kFloats[floatIndex++ % 10]
+                                            : std::bit_cast<std::uint32_t>(1.5f + offset));
                 } else if (cell->type == FieldType::I32) {
                     fields.i32(row == 1 ? (offset % 8 ? INT32_MIN : INT32_MAX) : -offset);
                 } else {

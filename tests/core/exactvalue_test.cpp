@@ -23,14 +23,22 @@ struct FloatCase {
 
 TEST(ExactFloat, TextsAndTheirRoundTrip) {
     const FloatCase cases[] = {
-        {0x00000000, "0"},          {0x80000000, "-0"},
-        {0x3F800000, "1"},          {0x3DCCCCCD, "0.1"},
-        {0x41480000, "12.5"},       {0xC2C80000, "-100"},
-        {0x00000001, "1e-45"},      {0x807FFFFF, "-1.1754942e-38"},
-        {0x7F7FFFFF, "3.4028235e+38"}, {0x60AD78EC, "1e+20"},
-        {0x7F800000, "inf"},        {0xFF800000, "-inf"},
-        {0x7FC00000, "nan"},        {0xFFC00000, "nan:0xffc00000"},
-        {0x7FC00001, "nan:0x7fc00001"}, {0x7F800001, "nan:0x7f800001"},
+        {0x00000000, "0"},
+        {0x80000000, "-0"},
+        {0x3F800000, "1"},
+        {0x3DCCCCCD, "0.1"},
+        {0x41480000, "12.5"},
+        {0xC2C80000, "-100"},
+        {0x00000001, "1e-45"},
+        {0x807FFFFF, "-1.1754942e-38"},
+        {0x7F7FFFFF, "3.4028235e+38"},
+        {0x60AD78EC, "1e+20"},
+        {0x7F800000, "inf"},
+        {0xFF800000, "-inf"},
+        {0x7FC00000, "nan"},
+        {0xFFC00000, "nan:0xffc00000"},
+        {0x7FC00001, "nan:0x7fc00001"},
+        {0x7F800001, "nan:0x7f800001"},
     };
     for (const FloatCase& c : cases) {
         EXPECT_EQ(exactText(c.bits), c.text) << std::hex << c.bits;
@@ -57,16 +65,26 @@ struct ParseCase {
 
 TEST(ExactFloat, RefusesWhatIsNoExactText) {
     const ParseCase cases[] = {
-        {"", ValueStatus::Invalid},          {"+1", ValueStatus::Invalid},
-        {".5", ValueStatus::Invalid},        {"5.", ValueStatus::Invalid},
-        {"01", ValueStatus::Invalid},        {"1,5", ValueStatus::Invalid},
-        {" 1", ValueStatus::Invalid},        {"1e", ValueStatus::Invalid},
-        {"INF", ValueStatus::Invalid},       {"NAN", ValueStatus::Invalid},
-        {"0x10", ValueStatus::Invalid},      {"nan:0x", ValueStatus::Invalid},
-        {"nan:0x123456789", ValueStatus::Invalid}, {"nan:0xzz", ValueStatus::Invalid},
-        {"1e39", ValueStatus::OutOfRange},   {"-1e39", ValueStatus::OutOfRange},
-        {"1e-50", ValueStatus::OutOfRange},  {"nan:0x3f800000", ValueStatus::OutOfRange},
-        {"0.0e-99", ValueStatus::Ok},        {"1E+2", ValueStatus::Ok},
+        {"", ValueStatus::Invalid},
+        {"+1", ValueStatus::Invalid},
+        {".5", ValueStatus::Invalid},
+        {"5.", ValueStatus::Invalid},
+        {"01", ValueStatus::Invalid},
+        {"1,5", ValueStatus::Invalid},
+        {" 1", ValueStatus::Invalid},
+        {"1e", ValueStatus::Invalid},
+        {"INF", ValueStatus::Invalid},
+        {"NAN", ValueStatus::Invalid},
+        {"0x10", ValueStatus::Invalid},
+        {"nan:0x", ValueStatus::Invalid},
+        {"nan:0x123456789", ValueStatus::Invalid},
+        {"nan:0xzz", ValueStatus::Invalid},
+        {"1e39", ValueStatus::OutOfRange},
+        {"-1e39", ValueStatus::OutOfRange},
+        {"1e-50", ValueStatus::OutOfRange},
+        {"nan:0x3f800000", ValueStatus::OutOfRange},
+        {"0.0e-99", ValueStatus::Ok},
+        {"1E+2", ValueStatus::Ok},
     };
     for (const ParseCase& c : cases) {
         float value = 0;

@@ -14,8 +14,9 @@ using Kind = RowChange::Kind;
 
 // Rows are the letters of the strings.
 RowAlignment align(const std::string& a, const std::string& b, int maxEdits = 4096) {
-    return alignRows(static_cast<int>(a.size()), static_cast<int>(b.size()),
-                     [&](int i, int j) { return a[i] == b[j]; }, maxEdits);
+    return alignRows(
+        static_cast<int>(a.size()), static_cast<int>(b.size()),
+        [&](int i, int j) { return a[i] == b[j]; }, maxEdits);
 }
 
 TEST(RowAlignment, ShortestScriptsWithChangedPairs) {
@@ -51,8 +52,10 @@ TEST(RowAlignment, RemovedRowInALongTable) {
     std::vector<int> b = a;
     b.erase(b.begin() + 500);
     b[70000] = -1;
-    const RowAlignment alignment = alignRows(100000, 99999, [&](int i, int j) { return a[i] == b[j]; });
-    const std::vector<RowChange> expected = {{Kind::Removed, 500, -1}, {Kind::Changed, 70001, 70000}};
+    const RowAlignment alignment =
+        alignRows(100000, 99999, [&](int i, int j) { return a[i] == b[j]; });
+    const std::vector<RowChange> expected = {{Kind::Removed, 500, -1},
+                                             {Kind::Changed, 70001, 70000}};
     EXPECT_EQ(alignment.changes, expected);
 }
 

@@ -118,8 +118,9 @@ TEST_F(SectionCsv, ModelNamesGoWithTheirHashes) {
     }
     EXPECT_EQ(instances.cellText(3, 12), QString::number(oak));
     ASSERT_FALSE(importCsv(header + "0,0,0,0,0,0,1,elm,0,0,0,0,5\n", instances, rows, error));
-    EXPECT_TRUE(error.contains("line 2, column 15 (column \"Model name hash\"): the model name "
-                               "\"elm\" has the hash"))
+    EXPECT_TRUE(
+        error.contains("line 2, column 15 (column \"Model name hash\"): the model name "
+                       "\"elm\" has the hash"))
         << error.toStdString();
 }
 
@@ -170,19 +171,29 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
         QByteArray to;
         const char* expected;
     } cases[] = {
-        {"too many fields", "\r\n\xC3\xA9", ",x\r\n\xC3\xA9", "line 2, column 59: this line has 12 fields, but the first line names 11"},
+        {"too many fields", "\r\n\xC3\xA9", ",x\r\n\xC3\xA9",
+         "line 2, column 59: this line has 12 fields, but the first line names 11"},
         {"too few fields", ",-24,", ",", "line 2, column 54: this line has 10 fields"},
-        {"unknown column", "unkn1,", "unknX,", "line 1, column 1: \"unknX\" is no field of section 8"},
-        {"column twice", "unkn2,", "unkn1,", "line 1, column 7: the column \"unkn1\" appears twice"},
-        {"missing column", ",unkn11\r\n", "\r\n", "line 1, column 1: the column \"unkn11\" is missing"},
-        {"not a number", ",-24,", ",x8,", "line 2, column 12 (column \"unkn2\"): \"x8\" is not an integer"},
-        {"out of range", ",-24,", ",2147483648,", "(column \"unkn2\"): 2147483648 is out of the range of the field (-2147483648 to 2147483647)"},
-        {"float syntax", ",37.5,", ",37.5.1,", "(column \"unkn5\"): \"37.5.1\" is not a float value"},
-        {"text too long", "plain_name", "plain_name_plain_name_plai", "line 2, column 1 (column \"unkn1\"): \"plain_name_plain_name_plai\" takes 26 bytes"},
+        {"unknown column", "unkn1,", "unknX,",
+         "line 1, column 1: \"unknX\" is no field of section 8"},
+        {"column twice", "unkn2,", "unkn1,",
+         "line 1, column 7: the column \"unkn1\" appears twice"},
+        {"missing column", ",unkn11\r\n", "\r\n",
+         "line 1, column 1: the column \"unkn11\" is missing"},
+        {"not a number", ",-24,", ",x8,",
+         "line 2, column 12 (column \"unkn2\"): \"x8\" is not an integer"},
+        {"out of range", ",-24,", ",2147483648,",
+         "(column \"unkn2\"): 2147483648 is out of the range of the field (-2147483648 to "
+         "2147483647)"},
+        {"float syntax", ",37.5,", ",37.5.1,",
+         "(column \"unkn5\"): \"37.5.1\" is not a float value"},
+        {"text too long", "plain_name", "plain_name_plain_name_plai",
+         "line 2, column 1 (column \"unkn1\"): \"plain_name_plain_name_plai\" takes 26 bytes"},
         {"no Windows-1252", "plain_name", "plain_\xC4\x80", "U+0100, which Windows-1252 lacks"},
         {"not UTF-8", "plain_name", "plain_\xC4", "is not valid UTF-8"},
         {"zero character", "plain_name", QByteArray("a\0b", 3), "holds a zero character"},
-        {"broken quotes", "plain_name", "\"plain\"name", "line 2, column 8: a closing quote must be followed by a comma"},
+        {"broken quotes", "plain_name", "\"plain\"name",
+         "line 2, column 8: a closing quote must be followed by a comma"},
         {"empty file", "", "", "line 1: the file is empty"},
     };
     for (const auto& c : cases) {

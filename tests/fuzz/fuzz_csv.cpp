@@ -53,10 +53,10 @@ void checkSection(QByteArrayView text, const SectionLayout& layout, const CsvRea
                         error);
         return;
     }
-    VARN_FUZZ_CHECK(rows.records.size() ==
-                            static_cast<std::size_t>(rows.count) * layout.recordSize &&
-                        (rows.edits.empty() || rows.edits.size() == std::size_t(rows.count)),
-                    QString::number(rows.count));
+    VARN_FUZZ_CHECK(
+        rows.records.size() == static_cast<std::size_t>(rows.count) * layout.recordSize &&
+            (rows.edits.empty() || rows.edits.size() == std::size_t(rows.count)),
+        QString::number(rows.count));
     replaceTableRows(table, std::move(rows));
     const QByteArray first = written(table);
     Document again('.', dictionary.snapshot());
