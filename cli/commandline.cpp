@@ -28,6 +28,11 @@ void CommandLine::addDocumentOptions() {
     parser_.addOption({kSeparator,
                        QStringLiteral("Decimal separator of float texts: . (default) or ,"),
                        QStringLiteral("char"), QStringLiteral(".")});
+    hasSeparator_ = true;
+    addNameOptions();
+}
+
+void CommandLine::addNameOptions() {
     parser_.addOption({kHashes,
                        QStringLiteral("Base dictionary of model names (default: hashes.dat beside "
                                       "this program, else in ../share/varn-placement-editor, "
@@ -69,7 +74,7 @@ bool CommandLine::parse(const QStringList& arguments, int minimum, int maximum, 
 }
 
 bool CommandLine::documentOptions(DocumentOptions& options) const {
-    const QString separator = parser_.value(kSeparator);
+    const QString separator = hasSeparator_ ? parser_.value(kSeparator) : QStringLiteral(".");
     if (separator != u"." && separator != u",") {
         printError(
             QStringLiteral("The separator must be \".\" or \",\", not \"%1\".").arg(separator));

@@ -14,7 +14,8 @@ inline constexpr int kUsageError = 2;
 // One line on stderr.
 void printError(const QString& message);
 
-// The options dump and convert share: --separator, --hashes, --hash-table.
+// The options dump and convert share: --separator, --hashes, --hash-table (the commands of
+// the interchange files take the last two only).
 struct DocumentOptions {
     char separator = '.';
     bool hashTable = false;
@@ -25,6 +26,10 @@ class CommandLine {
 public:
     CommandLine(const QString& command, const QString& description);
     void addDocumentOptions();
+    void addNameOptions();
+    void addOption(const QCommandLineOption& option) { parser_.addOption(option); }
+    [[nodiscard]] bool isSet(const QString& name) const { return parser_.isSet(name); }
+    [[nodiscard]] QString value(const QString& name) const { return parser_.value(name); }
     void addPositional(const QString& name, const QString& description);
 
     // Parses the arguments; false when the command should end with exitCode (help shown, or a
@@ -37,6 +42,7 @@ public:
 private:
     QString command_;
     QCommandLineParser parser_;
+    bool hasSeparator_ = false;
 };
 
 }  // namespace varn::cli

@@ -1,4 +1,5 @@
-// varn-placement: dump, convert and hash placement files from scripts.
+// varn-placement: dump, convert, hash, export, build, import and diff placement files from
+// scripts.
 
 #include "commandline.h"
 #include "commands.h"
@@ -18,6 +19,10 @@ constexpr char kUsage[] =
     "  convert       Load a placement file and save it as the editor's Save does\n"
     "  hash          Print the name hash of each name\n"
     "  make-hashes   Write a hashes.dat from a list of model names\n"
+    "  export        Write a placement file as exact JSON, or one section as CSV\n"
+    "  build         Write the placement file an exported JSON describes\n"
+    "  import        Replace or extend one section of a placement file from CSV\n"
+    "  diff          List the rows added, removed and changed between two files\n"
     "\n"
     "Run 'varn-placement COMMAND --help' for the options of a command,\n"
     "'varn-placement --version' for the version.\n";
@@ -33,6 +38,10 @@ int main(int argc, char* argv[]) {
     if (command == u"convert") return varn::cli::runConvert(arguments);
     if (command == u"hash") return varn::cli::runHash(arguments);
     if (command == u"make-hashes") return varn::cli::runMakeHashes(arguments);
+    if (command == u"export") return varn::cli::runExport(arguments);
+    if (command == u"build") return varn::cli::runBuild(arguments);
+    if (command == u"import") return varn::cli::runImport(arguments);
+    if (command == u"diff") return varn::cli::runDiff(arguments);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, stdout);
         return 0;

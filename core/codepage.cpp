@@ -81,6 +81,53 @@ bool isWindows1252Char(char16_t c) {
     return toByte(c) >= 0;
 }
 
+namespace {
+
+// The next code point of UTF-8 text from i on, advancing i; U+FFFD for a malformed sequence
+// (overlong forms, surrogates and values beyond U+10FFFF included).
+char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i++]);
+    if (lead < 0x80) return lead;
+    int extra = 0;
+    char32_t c = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1, c = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2, c = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3, c = lead & 0x07, minimum = 0x10000;
+    } else {
+        return 0xFFFD;
+    }
+    for (int k = 0; k < extra; ++k) {
+        if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) return 0xFFFD;
+        c = (c << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return 0xFFFD;
+    return c;
+}
+
+}  // namespace
+
+bool utf8ToWindows1252(std::string_view utf8, std::string& out, char32_t& bad) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out.push_back(utf8[i++]);
+            continue;
+        }
+        const char32_t c = nextCodePoint(utf8, i);
+        // U+FFFD has no Windows-1252 byte, so a malformed sequence is refused here too.
+        const int byte = c < 0x10000 ? toByte(static_cast<char16_t>(c)) : -1;
+        if (byte < 0) {
+            bad = c;
+            return false;
+        }
+        out.push_back(static_cast<char>(byte));
+    }
+    return true;
+}
+
 bool isWindows1252Text(QStringView text) {
     for (QChar c : text)
         if (!isWindows1252Char(c.unicode())) return false;

@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <string>
+#include <string_view>
 
 namespace varn {
 
@@ -25,5 +26,10 @@ void appendWindows1252AsUtf8(const char* bytes, int size, std::string& out);
 // True when every character of the text has a Windows-1252 byte.
 [[nodiscard]] bool isWindows1252Text(QStringView text);
 [[nodiscard]] bool isWindows1252Char(char16_t c);
+
+// Appends the Windows-1252 bytes of UTF-8 text to out. False when the text is no valid UTF-8
+// (bad is then U+FFFD) or holds a character the code page lacks (bad is that character); out
+// then holds the bytes before it.
+[[nodiscard]] bool utf8ToWindows1252(std::string_view utf8, std::string& out, char32_t& bad);
 
 }  // namespace varn

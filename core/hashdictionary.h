@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace varn {
@@ -18,6 +19,10 @@ struct HashTableEntry {
     std::uint32_t hash = 0;
     bool operator==(const HashTableEntry&) const = default;
 };
+
+// The appended name table of a placement file, when it has one (an empty list is a table of no
+// entries).
+using AppendedTable = std::optional<QList<HashTableEntry>>;
 
 inline constexpr int kEntryNameSize = 24;
 inline constexpr int kEntrySize = 28;

@@ -70,3 +70,68 @@ QString unableToWrite(const QString& path) {
 }
 
 }  // namespace varn::messages
+
+namespace varn::messages {
+
+QString notExactFloat(const QString& text) {
+    return QStringLiteral("\"%1\" is not a float value (write it as in 1.5, -0, 2e-7, inf, -inf, "
+                          "nan or nan:0x7fc00001)")
+        .arg(text);
+}
+
+QString notExactInteger(const QString& text) {
+    return QStringLiteral("\"%1\" is not an integer").arg(text);
+}
+
+QString outOfFieldRange(const QString& text, const QString& range) {
+    return QStringLiteral("%1 is out of the range of the field (%2)").arg(text, range);
+}
+
+QString notUtf8(const QString& text) {
+    return QStringLiteral("\"%1\" is not valid UTF-8").arg(text);
+}
+
+QString notWindows1252(const QString& text, char32_t character) {
+    const QString code =
+        QStringLiteral("%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0'));
+    return QStringLiteral("\"%1\" holds the character U+%2, which Windows-1252 lacks")
+        .arg(text, code.toUpper());
+}
+
+QString zeroInText(const QString& text) {
+    QString shown = text;
+    shown.replace(QChar(0), QStringLiteral("\\0"));
+    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(shown);
+}
+
+QString textTooLong(const QString& text, int bytes, int width) {
+    return QStringLiteral("\"%1\" takes %2 bytes and does not fit its field of %3")
+        .arg(text)
+        .arg(bytes)
+        .arg(width);
+}
+
+QString cannotRead(const QString& path, const QString& where, const QString& cause) {
+    const QString sentence = cause.endsWith(u'.') ? cause : cause + u'.';
+    return QStringLiteral("Cannot read file \"%1\": %2: %3")
+        .arg(QDir::toNativeSeparators(path), where, sentence);
+}
+
+QString cannotExport(const QString& path, const QString& cause, const QString& where) {
+    return QStringLiteral("Cannot export to \"%1\". %2 (%3).")
+        .arg(QDir::toNativeSeparators(path), cause, where);
+}
+
+}  // namespace varn::messages
+
+namespace varn::messages {
+
+QString modelNameMismatch(const QString& name, quint32 nameHash, quint32 hash) {
+    return QStringLiteral("the model name \"%1\" has the hash %2, not %3; change both, or leave "
+                          "the name empty to keep the hash")
+        .arg(name)
+        .arg(nameHash)
+        .arg(hash);
+}
+
+}  // namespace varn::messages

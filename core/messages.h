@@ -23,3 +23,26 @@ namespace varn::messages {
 [[nodiscard]] QString unableToWrite(const QString& path);
 
 }  // namespace varn::messages
+
+// Interchange files (JSON of a file, CSV of a section): the causes of a value that does not
+// convert, then the whole message with the place where it was found.
+namespace varn::messages {
+
+[[nodiscard]] QString notExactFloat(const QString& text);
+[[nodiscard]] QString notExactInteger(const QString& text);
+[[nodiscard]] QString outOfFieldRange(const QString& text, const QString& range);
+[[nodiscard]] QString notUtf8(const QString& text);
+[[nodiscard]] QString notWindows1252(const QString& text, char32_t character);
+// A zero character would end the text in its field.
+[[nodiscard]] QString zeroInText(const QString& text);
+[[nodiscard]] QString textTooLong(const QString& text, int bytes, int width);
+// "Cannot read file "x.csv": line 3, column 7 (column "Pos X"): cause."
+[[nodiscard]] QString cannotRead(const QString& path, const QString& where, const QString& cause);
+// A cell of the document that does not convert stops an export, as it stops a save.
+[[nodiscard]] QString cannotExport(const QString& path, const QString& cause, const QString& where);
+
+}  // namespace varn::messages
+
+namespace varn::messages {
+[[nodiscard]] QString modelNameMismatch(const QString& name, quint32 nameHash, quint32 hash);
+}  // namespace varn::messages

@@ -29,9 +29,13 @@ struct LoadOptions {
 // Reads a placement file into a new document with the separator of the given one. On success
 // the document is replaced and, when the file carries a table and readHashTable is on, the
 // dictionary's file entries too; on failure both stay exactly as they were.
+// When appendedTable is given it receives the file's table (nullopt when there is none) whatever
+// readHashTable says: the tool's export, import and diff carry the table as it is. The window
+// passes none, so that without the option nothing past the records is read.
 [[nodiscard]] bool loadPlacementFile(const QString& path, const LoadOptions& options,
                                      HashDictionary& dictionary, Document& document, QString& error,
-                                     ProgressSink* progress = nullptr);
+                                     ProgressSink* progress = nullptr,
+                                     AppendedTable* appendedTable = nullptr);
 
 struct SaveOptions {
     bool writeHashTable = false;  // append a table of the section 0 model names
@@ -41,9 +45,13 @@ struct SaveOptions {
 // path is an .xpl name, little-endian otherwise. On success the header counts follow the file
 // written and a written table empties the dictionary's file entries; on failure the old file,
 // the document and the dictionary stay.
+// A given verbatimTable that holds a table is appended as it is (an empty list as a table of no
+// entries) in place of one made from the model names, so that a file built from its JSON
+// reproduces the original.
 [[nodiscard]] bool savePlacementFile(const QString& path, const SaveOptions& options,
                                      Document& document, HashDictionary& dictionary, QString& error,
-                                     ProgressSink* progress = nullptr);
+                                     ProgressSink* progress = nullptr,
+                                     const AppendedTable* verbatimTable = nullptr);
 
 // Offset of the optional appended table: the header plus every known section's records.
 [[nodiscard]] std::int64_t appendedTableOffset(

@@ -84,7 +84,8 @@ std::int64_t appendedTableOffset(const std::array<std::int32_t, kSectionCount>& 
 }
 
 bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDictionary& dictionary,
-                       Document& document, QString& error, ProgressSink* progressSink) {
+                       Document& document, QString& error, ProgressSink* progressSink,
+                       AppendedTable* appendedTable) {
     const bool bigEndian = isBigEndianPath(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -102,8 +103,10 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
 
     const std::int64_t tableOffset = appendedTableOffset(header.counts);
     QList<HashTableEntry> tableEntries;
-    const bool tookTable = options.readHashTable && fileSize > tableOffset &&
-                           readAppendedTable(file, tableOffset, tableEntries);
+    const bool wantTable = options.readHashTable || appendedTable;
+    const bool foundTable = wantTable && fileSize > tableOffset &&
+                            readAppendedTable(file, tableOffset, tableEntries);
+    const bool tookTable = foundTable && options.readHashTable;
     HashDictionary names = dictionary;  // the dictionary as it will be after this load
     if (tookTable) names.fileEntries = tableEntries;
 
@@ -136,6 +139,8 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
         error = messages::outOfMemory(path);
         return false;
     }
+    if (appendedTable)
+        *appendedTable = foundTable ? AppendedTable(tableEntries) : std::nullopt;
     if (tookTable) dictionary.fileEntries = std::move(tableEntries);
     return true;
 }

@@ -114,7 +114,9 @@ private:
 }  // namespace
 
 bool savePlacementFile(const QString& path, const SaveOptions& options, Document& document,
-                       HashDictionary& dictionary, QString& error, ProgressSink* progressSink) {
+                       HashDictionary& dictionary, QString& error, ProgressSink* progressSink,
+                       const AppendedTable* verbatimTable) {
+    const bool verbatim = verbatimTable && verbatimTable->has_value();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = messages::cannotCreate(path, file.errorString());
@@ -141,12 +143,12 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         if (!writer.write(header, kHeaderSize, error)) return false;
         for (const SectionTable& table : document.tables()) {
             if (table.rowCount() == 0) continue;
-            const bool namesWanted =
-                options.writeHashTable && table.layout().modelName().nameCell >= 0;
+            const bool namesWanted = options.writeHashTable && !verbatim &&
+                                     table.layout().modelName().nameCell >= 0;
             if (!writer.writeTable(table, namesWanted ? &entries : nullptr, error)) return false;
         }
-        if (!entries.isEmpty()) {
-            const QByteArray block = encodeEntryTable(entries);
+        if (verbatim || !entries.isEmpty()) {
+            const QByteArray block = encodeEntryTable(verbatim ? **verbatimTable : entries);
             if (!writer.write(block.constData(), block.size(), error)) return false;
         }
     } catch (const std::bad_alloc&) {

@@ -13,16 +13,17 @@ cd "$(dirname "$0")/.."
 
 build=build-fuzz
 seconds=${VARN_FUZZ_SECONDS:-30}
-all_targets=(placement hashes settings numbertext rowtext)
-declare -A max_len=([placement]=8192 [hashes]=4096 [settings]=4096 [numbertext]=512 [rowtext]=4096)
+all_targets=(placement hashes settings numbertext rowtext json csv)
+declare -A max_len=([placement]=8192 [hashes]=4096 [settings]=4096 [numbertext]=512 [rowtext]=4096
+    [json]=16384 [csv]=8192)
 
 reseed=0
 targets=()
 for arg in "$@"; do
     case "$arg" in
         --seed) reseed=1 ;;
-        placement | hashes | settings | numbertext | rowtext) targets+=("$arg") ;;
-        *) echo "usage: scripts/fuzz.sh [--seed] [placement|hashes|settings|numbertext|rowtext]..." >&2; exit 2 ;;
+        placement | hashes | settings | numbertext | rowtext | json | csv) targets+=("$arg") ;;
+        *) echo "usage: scripts/fuzz.sh [--seed] [placement|hashes|settings|numbertext|rowtext|json|csv]..." >&2; exit 2 ;;
     esac
 done
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
@@ -59,6 +60,16 @@ if [ "$reseed" -eq 1 ]; then
         --placement "$scratch/plain.wpl" --placement "$scratch/named.wpl" \
         --placement "$scratch/named.xpl" --placement "$scratch/larger.wpl" \
         --placement "$scratch/others.xpl" --settings resources/settings.ini
+    # Interchange seeds: the tool's JSON of each file and its CSV of every section.
+    "$gen" --instances 5 --lodculls 2 --others 2 --names "$names" --hash-table --edge-values --seed 4 "$scratch/edge.wpl"
+    mkdir -p tests/fuzz/corpus/json tests/fuzz/corpus/csv
+    for file in plain named edge; do
+        "$bin/varn-placement" export --hash-table -o "tests/fuzz/corpus/json/$file.json" "$scratch/$file.wpl"
+        for section in 0 2 3 4 8 9 10 15; do
+            "$bin/varn-placement" export --section "$section" \
+                -o "tests/fuzz/corpus/csv/$file-$section.csv" "$scratch/$file.wpl"
+        done
+    done
 fi
 
 failed=()

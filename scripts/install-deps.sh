@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev fonts-dejavu-core
+    libsimdjson-dev
 )
 
 # The tests: test frameworks and benchmarks, clang with libFuzzer, mingw-w64 and wine for the

@@ -1,41 +1,16 @@
 // The command-line tool, run as a separate process the way scripts use it.
 
+#include "toolrun.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+using namespace varn::test;
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-Result tool(const QStringList& arguments) {
-    return run(QStringLiteral(VARN_CLI), arguments);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-const QString kSample = QStringLiteral(VARN_SAMPLE);
 
 QJsonObject dumpJson(const QStringList& arguments) {
     const Result r = tool(QStringList{"dump"} + arguments);
@@ -132,7 +107,8 @@ TEST(Errors, OneLineOnStderrNothingOnStdout) {
 }
 
 TEST(Help, EveryCommandHasIt) {
-    for (const char* command : {"dump", "convert", "hash", "make-hashes"}) {
+    for (const char* command :
+         {"dump", "convert", "hash", "make-hashes", "export", "build", "import", "diff"}) {
         const Result r = tool({command, "--help"});
         EXPECT_EQ(r.exitCode, 0) << command;
         EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: varn-placement ") + command))

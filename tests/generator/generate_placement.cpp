@@ -2,7 +2,10 @@
 // the editor's own writer, for the bundled sample, the benchmarks and the tests.
 //
 //   varn-placement-generate [--instances N] [--lodculls N] [--others N] [--names FILE]
-//                           [--hash-table] [--seed S] OUT
+//                           [--hash-table] [--edge-values] [--seed S] OUT
+//
+// --edge-values puts in what exact interchange must carry: NaNs with payloads, -0.0, infinities,
+// the smallest denormal, and names and texts that fill their fields, with Windows-1252 letters.
 //
 // OUT ending in ".xpl" gets the big-endian form.
 
@@ -70,6 +73,7 @@ struct Options {
     long long lodculls = 6;
     long long others = 5;
     bool hashTable = false;
+    bool edgeValues = false;
     std::uint64_t seed = 1;
     QStringList names;
     QString out;
@@ -86,8 +90,24 @@ QString pick(Random& random, const QStringList& names) {
                            : names[random.below(static_cast<int>(names.size()))];
 }
 
+// Every third record of a kind gets an edge value in place of its ordinary one.
+float edge(const Options& o, long long i, float ordinary) {
+    static const std::uint32_t kEdges[] = {0x80000000u, 0x7FC00001u, 0x7F800001u, 0xFF800000u,
+                                           0x00000001u, 0xFFC00000u, 0x7F800000u, 0x7FC00000u};
+    if (!o.edgeValues || i % 3 != 1) return ordinary;
+    return std::bit_cast<float>(kEdges[(i / 3) % 8]);
+}
+
+// A text of exactly width bytes with Windows-1252 letters outside ASCII (0xE9, 0x80, 0xFF).
+std::string fullWidthText(long long i, std::size_t width) {
+    std::string text = "full_\xE9\x80\xFF_" + std::to_string(i) + "_";
+    while (text.size() < width)
+        text += static_cast<char>('a' + text.size() % 26);
+    return text.substr(0, width);
+}
+
 void instance(RecordWriter& w, Random& r, const Options& o, long long i) {
-    w.f32(r.coordinate(3000));
+    w.f32(edge(o, i, r.coordinate(3000)));
     w.f32(r.coordinate(3000));
     w.f32(r.coordinate(200));
     for (int k = 0; k < 4; ++k)
@@ -101,20 +121,21 @@ void instance(RecordWriter& w, Random& r, const Options& o, long long i) {
     w.u32(i % 3 == 0 ? 384 : static_cast<std::uint32_t>(r.below(4096)));
     w.i32(i % 5 == 0 ? -1 : r.below(4));
     w.i32(i % 11 == 0 ? -1 : 0);
-    w.f32(i % 4 == 0 ? -1.0f : static_cast<float>(r.below(1000)) / 8);
+    w.f32(edge(o, i + 1, i % 4 == 0 ? -1.0f : static_cast<float>(r.below(1000)) / 8));
 }
 
 void lodcull(RecordWriter& w, Random& r, const Options& o, long long i) {
     for (int k = 0; k < 6; ++k)
-        w.f32(r.coordinate(k % 3 == 2 ? 200 : 3000));
+        w.f32(edge(o, i + k, r.coordinate(k % 3 == 2 ? 200 : 3000)));
     w.i32(i % 4 == 0 ? -1 : r.below(100));
     QStringList slotNames;
     for (int k = 0; k < 10; ++k)
         slotNames << (k < 3 + static_cast<int>(i % 8) ? pick(r, o.names) : QString());
+    if (o.edgeValues) slotNames[9] = QString::fromLatin1(fullWidthText(i, 32));
     for (const QString& name : slotNames)
         w.u32(name.isEmpty() ? 0 : hashOf(name));
     for (const QString& name : slotNames)
-        w.text(name.toStdString(), 32);
+        w.text(name.toLatin1().toStdString(), 32);
 }
 
 // Sections 2, 3, 4, 8, 15 and 10 in file order, count records each.
@@ -138,20 +159,21 @@ void otherSections(RecordWriter& w, Random& r, const Options& o) {
             w.u32(k == 2 && i == 0 ? 4294967295U : static_cast<std::uint32_t>(r.next()));
     }
     for (long long i = 0; i < o.others; ++i) {  // section 8
-        w.text(pick(r, o.names).toStdString(), 24);
+        w.text(o.edgeValues ? fullWidthText(i, 24) : pick(r, o.names).toStdString(), 24);
         for (int k = 0; k < 3; ++k)
             w.i32(k == 0 && i == 1 ? -1 : r.below(50));
         for (int k = 0; k < 3; ++k)
-            w.f32(r.coordinate(3000));
+            w.f32(edge(o, i + k, r.coordinate(3000)));
         for (int k = 0; k < 4; ++k)
             w.f32(r.unit());
     }
     for (long long i = 0; i < o.others; ++i) {  // section 15
         w.i32(static_cast<std::int32_t>(i));
         // One text with a Windows-1252 letter outside ASCII (0xE9, e acute).
-        w.text(
-            i == 0 ? std::string("Caf\xE9 sign near the harbour") : pick(r, o.names).toStdString(),
-            92);
+        w.text(i == 0 ? std::string("Caf\xE9 sign near the harbour")
+               : o.edgeValues ? fullWidthText(i, 92)
+                              : pick(r, o.names).toStdString(),
+               92);
         w.i32(r.below(10));
         for (int k = 0; k < 8; ++k)
             w.f32(r.coordinate(100));
@@ -210,6 +232,8 @@ bool parse(const QStringList& args, Options& o) {
             o.seed = value().toULongLong();
         else if (a == u"--hash-table")
             o.hashTable = true;
+        else if (a == u"--edge-values")
+            o.edgeValues = true;
         else if (a == u"--names") {
             QFile file(value());
             if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
@@ -231,7 +255,7 @@ int main(int argc, char* argv[]) {
     if (!parse(QCoreApplication::arguments(), options)) {
         std::fputs(
             "usage: varn-placement-generate [--instances N] [--lodculls N] [--others N] "
-            "[--names FILE] [--hash-table] [--seed S] OUT\n",
+            "[--names FILE] [--hash-table] [--edge-values] [--seed S] OUT\n",
             stderr);
         return 2;
     }
