@@ -36,7 +36,6 @@ EditingRun::EditingRun(MainWindow& window, const QString& folder, std::uint64_t 
       random_(seed),
       values_(random_, separator, baseNames),
       model_(separator, baseNames),
-      baseNames_(baseNames),
       writeHashTable_(window.writeHashTable()) {
     for (int section : kSections)
         fields_[section] = editorFields(section);
@@ -97,8 +96,8 @@ EditingRun::EditorAction EditingRun::pickEditorAction(bool adding) {
 
 void EditingRun::addRow(int section) {
     const EditorAction action = pickEditorAction(true);
-    // The editor opens on the new row; Cancel takes the row out again.
-    const TabState before = model_.state(section);
+    // The editor opens on the new row; Cancel takes the row out again and leaves no step.
+    std::vector<testmodel::ModelRow> before = model_.rows(section);
     const int row = model_.appendDefaultRow(section);
     EditPlan edit;
     const bool opened = withEditor([&] { window_.rowCommands().addDefaultRow(section); },
@@ -107,10 +106,11 @@ void EditingRun::addRow(int section) {
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Add opened no editor"));
     if (!edit.accepted) {
-        model_.withdrawLastRow(section, before);
+        model_.setRows(section, std::move(before));
         return;
     }
-    model_.commit(section, row, edit.writes);
+    commit(section, row, edit.writes, QStringLiteral("Add Row %1 of Section %2"),
+           std::move(before));
     if (window_.pages().page(section).selectedRow() != row)
         fail(QStringLiteral("the added row is not the selected one"));
 }
@@ -126,7 +126,19 @@ void EditingRun::editRow(int section) {
              (action == EditorAction::Valid && !edit.accepted ? " (a kept text refused)" : ""),
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Edit opened no editor on a selected row"));
-    if (edit.accepted) model_.commit(section, row, edit.writes);
+    // An OK that changes nothing is a step all the same.
+    if (edit.accepted)
+        commit(section, row, edit.writes, QStringLiteral("Edit Row %1 of Section %2"),
+               model_.rows(section));
+}
+
+void EditingRun::commit(int section, int row, const std::vector<FieldWrite>& writes,
+                        const QString& step, std::vector<testmodel::ModelRow> before) {
+    std::vector<testmodel::CellWrite> cells;
+    for (const FieldWrite& write : writes)
+        if (!write.kept) cells.push_back({write.cell, write.value.committed, write.value.bits});
+    model_.commit(section, row, cells);
+    history_.push(section, step.arg(row).arg(section), std::move(before), model_.rows(section));
 }
 
 void EditingRun::deleteRow(int section) {
@@ -134,7 +146,10 @@ void EditingRun::deleteRow(int section) {
     note(QStringLiteral("delete"), QStringLiteral("s%1 r%2").arg(section).arg(row));
     window_.pages().page(section).selectRow(row);
     window_.rowCommands().deleteSelectedRow(section);
+    std::vector<testmodel::ModelRow> before = model_.rows(section);
     model_.removeRow(section, row);
+    history_.push(section, QStringLiteral("Delete Row %1 of Section %2").arg(row).arg(section),
+                  std::move(before), model_.rows(section));
 }
 
 // Without a selected row neither Edit nor Delete may do anything.
@@ -157,8 +172,9 @@ void EditingRun::save() {
     note(writeHashTable_ ? QStringLiteral("save, hash table on")
                          : QStringLiteral("save, hash table off"),
          savedPath_.section(u'/', -1));
-    model_.save(writeHashTable_);
+    savedBytes_ = model_.save(writeHashTable_);
     if (!window_.savePlacementFile(savedPath_)) fail(QStringLiteral("Save failed"));
+    history_.markSaved();
     checkFileBytes(savedPath_);
 }
 
@@ -168,8 +184,9 @@ void EditingRun::reload() {
          savedPath_.section(u'/', -1));
     if (!window_.loadPlacementFile(savedPath_)) fail(QStringLiteral("Open failed"));
     checkFileBytes(savedPath_);  // still the file the save wrote
-    QString problem;
-    if (!model_.load(writeHashTable_, problem)) fail(problem);
+    if (!model_.load(savedBytes_, false, writeHashTable_))
+        fail(QStringLiteral("the model cannot load the file it saved"));
+    history_.clear();
 }
 
 bool EditingRun::withEditor(const std::function<void()>& command,
