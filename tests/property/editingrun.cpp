@@ -4,6 +4,7 @@
 #include "rowcommands.h"
 #include "sectionpages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QItemSelectionModel>
@@ -36,7 +37,9 @@ EditingRun::EditingRun(MainWindow& window, const QString& folder, std::uint64_t 
       random_(seed),
       values_(random_, separator, baseNames),
       model_(separator, baseNames),
-      writeHashTable_(window.writeHashTable()) {
+      writeHashTable_(window.writeHashTable()),
+      undoAction_(window.findChild<QAction*>(QStringLiteral("Undo1"))),
+      redoAction_(window.findChild<QAction*>(QStringLiteral("Redo1"))) {
     for (int section : kSections)
         fields_[section] = editorFields(section);
 }
@@ -50,20 +53,22 @@ bool EditingRun::step(int index) {
     const int section = sectionPick < 5 ? 0 : sectionPick < 8 ? 9 : others[sectionPick % 6];
     const int rows = static_cast<int>(model_.rows(section).size());
     const int pick = values_.below(100);
-    if (pick < 30) {
+    if (pick < 27) {
         if (rows < kMostRows)
             addRow(section);
         else
             deleteRow(section);
-    } else if (pick < 60 || (pick < 85 && rows == 0)) {
+    } else if (pick < 54 || (pick < 75 && rows == 0)) {
         if (rows > 0)
             editRow(section);
         else
             addRow(section);
-    } else if (pick < 85) {
+    } else if (pick < 75) {
         deleteRow(section);
-    } else if (pick < 87) {
+    } else if (pick < 77) {
         withoutSelection(section);
+    } else if (pick < 88) {
+        undoAndRedo();
     } else if (pick < 93 || (pick < 98 && savedPath_.isEmpty())) {
         save();
     } else if (pick < 98) {
@@ -150,6 +155,23 @@ void EditingRun::deleteRow(int section) {
     model_.removeRow(section, row);
     history_.push(section, QStringLiteral("Delete Row %1 of Section %2").arg(row).arg(section),
                   std::move(before), model_.rows(section));
+}
+
+// Up to three steps back, then up to two forward, the window compared after each; with
+// nothing left to undo or redo, the item does nothing.
+void EditingRun::undoAndRedo() {
+    const int undos = values_.below(4);
+    const int redos = undos == 0 ? 1 + values_.below(2) : values_.below(3);
+    for (int i = 0; i < undos + redos && problems_.isEmpty(); ++i) {
+        if (i > 0) compareWindow();
+        const bool back = i < undos;
+        const bool can = back ? history_.canUndo() : history_.canRedo();
+        note(QLatin1String(back ? "undo" : "redo") + (can ? "" : ", nothing left"),
+             back ? history_.undoText() : history_.redoText());
+        (back ? undoAction_ : redoAction_)->trigger();
+        if (can && back) history_.undo(model_);
+        if (can && !back) history_.redo(model_);
+    }
 }
 
 // Without a selected row neither Edit nor Delete may do anything.

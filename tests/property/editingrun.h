@@ -1,8 +1,9 @@
 #pragma once
 
 // A long random editing session on a real main window: rows added, edited and deleted through
-// the row commands and the modal editors, the document saved and loaded again, and after every
-// step the window compared with the run's own model of the document and of its history.
+// the row commands and the modal editors, steps undone and redone, the document saved and
+// loaded again, and after every step the window compared with the run's own model of the
+// document and of its history.
 
 #include "modeldocument.h"
 #include "modelhistory.h"
@@ -17,6 +18,7 @@
 #include <random>
 #include <vector>
 
+class QAction;
 class QDialog;
 
 namespace varn {
@@ -68,6 +70,7 @@ private:
     void editRow(int section);
     void deleteRow(int section);
     void withoutSelection(int section);
+    void undoAndRedo();
     void save();
     void reload();
     // The row's cells, the history step the confirmed editor makes and its tab afterwards.
@@ -83,6 +86,7 @@ private:
     void checkFileBytes(const QString& path);
     void compareWindow();
     void compareSideCells(int section, int row);
+    void compareHistoryActions();
     [[nodiscard]] int expectedTabImage(int section) const;
 
     [[nodiscard]] static QString editorName(int section);
@@ -106,6 +110,8 @@ private:
     bool writeHashTable_ = true;
     QString savedPath_;
     QByteArray savedBytes_;  // what the last save must have written
+    QAction* undoAction_;
+    QAction* redoAction_;
     int step_ = -1;
     std::int64_t rowsHeld_ = 0;
     QStringList recent_;  // the last steps, for the report

@@ -18,6 +18,24 @@ void ModelHistory::push(int section, const QString& text, std::vector<testmodel:
     ++index_;
 }
 
+QString ModelHistory::undoText() const {
+    return canUndo() ? steps_[index_ - 1].text : QString();
+}
+
+QString ModelHistory::redoText() const {
+    return canRedo() ? steps_[index_].text : QString();
+}
+
+void ModelHistory::undo(testmodel::ModelDocument& document) {
+    const Step& step = steps_[--index_];
+    document.setRows(step.section, step.before);
+}
+
+void ModelHistory::redo(testmodel::ModelDocument& document) {
+    const Step& step = steps_[index_++];
+    document.setRows(step.section, step.after);
+}
+
 void ModelHistory::markSaved() {
     saved_ = index_;
     lost_.clear();

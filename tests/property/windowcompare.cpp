@@ -1,6 +1,6 @@
 // The comparisons after each step: every section's rows, captions, cells, side cells, tab
-// caption and tab image against the model and its history, and a saved file against the bytes
-// the model expects.
+// caption and tab image against the model, the Undo and Redo items against its history, and a
+// saved file against the bytes the model expects.
 
 #include "codepage.h"
 #include "editingrun.h"
@@ -9,6 +9,7 @@
 #include "namehash.h"
 #include "sectionpages.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTabWidget>
 #include <QTableView>
@@ -39,7 +40,20 @@ int EditingRun::expectedTabImage(int section) const {
     return history_.isChanged(section) ? 2 : 1;
 }
 
+void EditingRun::compareHistoryActions() {
+    const auto check = [this](QAction* action, const QString& word, bool can, const QString& step) {
+        const QString expected = can ? word + u' ' + step : word;
+        if (action->isEnabled() != can || action->text() != expected)
+            fail(QStringLiteral("the item reads '%1' (%2), not '%3' (%4)")
+                     .arg(action->text(), action->isEnabled() ? "enabled" : "disabled", expected,
+                          can ? "enabled" : "disabled"));
+    };
+    check(undoAction_, QStringLiteral("Undo"), history_.canUndo(), history_.undoText());
+    check(redoAction_, QStringLiteral("Redo"), history_.canRedo(), history_.redoText());
+}
+
 void EditingRun::compareWindow() {
+    compareHistoryActions();
     auto* tabs = window_.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (const SectionShape& shape : testmodel::sectionShapes()) {
         const int section = shape.number;
