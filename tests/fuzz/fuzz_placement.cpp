@@ -1,21 +1,22 @@
 // The placement loader and writer on any file. The first byte chooses the byte order, the table
-// options and the separator; the rest is the file. A file that loads is held against a plain
-// reading of the format, saved (as it is or after value-keeping edits of every number cell),
-// loaded again, and must show the same texts, except model names that a save's table cannot
-// carry: a name already given to an earlier hash, or a name that reads as a hash text.
+// options and the separator; the rest is the file. Whether the file loads, every cell's text,
+// the dictionary, the bytes a save writes (as it is, or after value-keeping edits of every
+// number cell) and what the saved file shows when loaded again are held against the tests' own
+// model of the file.
 
-#include "codepage.h"
 #include "fuzzscratch.h"
+#include "modeldocument.h"
 #include "namehash.h"
 #include "placementfile.h"
-#include "placementmodel.h"
-
-#include <QHash>
 
 #include <vector>
 
 namespace varn::fuzz {
 namespace {
+
+using testmodel::Kind;
+using testmodel::ModelDocument;
+using testmodel::NameEntry;
 
 struct Choices {
     bool bigEndian;
@@ -30,21 +31,30 @@ Choices choicesOf(std::uint8_t byte) {
             (byte & 16) != 0};
 }
 
-HashTableEntry entry(const char* name, std::uint32_t hash) {
+NameEntry entry(const char* name, std::uint32_t hash) {
     return {QByteArray(name), hash};
 }
 
-// Names from hashes.dat and from an earlier file, with the awkward cases among them: an empty
-// name, two names for one hash, a name that reads as a hash text.
-HashDictionary startingDictionary() {
-    HashDictionary d;
-    for (const char* name : {"tree_oak_01", "tree_oak_02", "bush_round_01", "rock_flat_01"})
-        d.baseEntries.append(entry(name, nameHash(QString::fromLatin1(name))));
-    d.baseEntries.append({entry("", 0), entry("twin_first", 12345), entry("twin_second", 12345),
-                          entry("[hash:7]", 8), entry("caf\xE9", 99)});
-    d.fileEntries.append({entry("earlier_file_only", 4242), entry("", nameHash(u"tree_oak_01")),
-                          entry("sample_only_statue", nameHash(u"sample_only_statue"))});
-    return d;
+NameEntry named(const char* name) {
+    return entry(name, nameHash(QString::fromLatin1(name)));
+}
+
+// Names from hashes.dat, with the awkward cases among them: an empty name, two names for one
+// hash, a name that reads as a hash text.
+const std::vector<NameEntry> kBaseNames = {
+    named("tree_oak_01"),        named("tree_oak_02"), named("bush_round_01"),
+    named("rock_flat_01"),       entry("", 0),         entry("twin_first", 12345),
+    entry("twin_second", 12345), entry("[hash:7]", 8), entry("caf\xE9", 99)};
+// Names of an earlier file's table: one of them empty, which leaves its hash to the base names.
+const std::vector<NameEntry> kEarlierFileNames = {entry("earlier_file_only", 4242),
+                                                  entry("", nameHash(u"tree_oak_01")),
+                                                  named("sample_only_statue")};
+
+QList<HashTableEntry> programEntries(const std::vector<NameEntry>& entries) {
+    QList<HashTableEntry> list;
+    for (const NameEntry& e : entries)
+        list.append({e.name, e.hash});
+    return list;
 }
 
 // Holds a load or save to the progress contract: one begin, steps within the maximum, one end.
@@ -68,116 +78,78 @@ private:
     std::int64_t done_ = 0;
 };
 
-using Texts = std::vector<QString>;  // every cell of every row, table by table in file order
-
-Texts allTexts(const Document& document) {
-    Texts texts;
-    for (const SectionTable& table : document.tables())
+// Every cell of the document shows the model's text, and its UTF-8 form says the same.
+void checkDocument(const ModelDocument& model, const Document& document) {
+    VARN_FUZZ_CHECK(document.version == model.version(), QString::number(document.version));
+    VARN_FUZZ_CHECK(document.headerCounts == model.headerCounts(), QString());
+    for (const SectionTable& table : document.tables()) {
+        const std::vector<testmodel::ModelRow>& rows = model.rows(table.number());
+        VARN_FUZZ_CHECK(static_cast<std::size_t>(table.rowCount()) == rows.size() &&
+                            static_cast<std::size_t>(table.layout().cellCount()) ==
+                                testmodel::sectionShape(table.number()).cells.size(),
+                        QString::number(table.number()));
+        std::string utf8;
         for (int row = 0; row < table.rowCount(); ++row)
             for (int cell = 0; cell < table.layout().cellCount(); ++cell) {
-                texts.push_back(table.cellText(row, cell));
-                std::string utf8;
+                const QString text = table.cellText(row, cell);
+                const QString& expected = rows[row][cell].text;
+                VARN_FUZZ_CHECK(text == expected,
+                                QStringLiteral("section %1 row %2 cell %3: %4 / %5")
+                                    .arg(table.number())
+                                    .arg(row)
+                                    .arg(cell)
+                                    .arg(text, expected));
+                utf8.clear();
                 table.appendCellUtf8(row, cell, utf8);
-                VARN_FUZZ_CHECK(utf8 == texts.back().toStdString(), texts.back());
+                VARN_FUZZ_CHECK(utf8 == text.toStdString(), text);
             }
-    return texts;
+    }
 }
 
 // The same value in other words: a leading zero for integers and hashes, a trailing blank for
 // floats. Saving must convert each back to the field it came from.
 void editNumberCells(Document& document) {
-    for (SectionTable& table : document.tables())
+    for (SectionTable& table : document.tables()) {
+        const testmodel::SectionShape& shape = testmodel::sectionShape(table.number());
         for (int row = 0; row < table.rowCount(); ++row)
             for (int cell = 0; cell < table.layout().cellCount(); ++cell) {
-                const SaveKind kind = table.layout().cells[cell].save;
+                const Kind kind = shape.cells[cell].kind;
                 const QString text = table.cellText(row, cell);
-                if (kind == SaveKind::Float && text != u"INF" && text != u"-INF" && text != u"NAN")
-                    table.setCellText(row, cell, text + QLatin1Char(' '));
-                else if (kind == SaveKind::I32 || kind == SaveKind::U32 || kind == SaveKind::Hash)
+                if (testmodel::isFloatKind(kind)) {
+                    if (text != u"INF" && text != u"-INF" && text != u"NAN")
+                        table.setCellText(row, cell, text + QLatin1Char(' '));
+                } else if (testmodel::isNumericKind(kind)) {
                     table.setCellText(row, cell,
                                       text.startsWith(u'-') ? QStringLiteral("-0") + text.mid(1)
                                                             : QLatin1Char('0') + text);
-            }
-}
-
-constexpr int kModelNameCell = 7;
-constexpr int kModelHashCell = 12;
-
-// The entries a save's table holds: per hash its first row, when that row's name is a name
-// (not a hash text) that no earlier hash took and that fits the field.
-QList<HashTableEntry> expectedTable(const SectionTable& instances) {
-    QList<HashTableEntry> entries;
-    QHash<std::uint32_t, bool> seenHashes;
-    QHash<QString, bool> seenNames;
-    for (int row = 0; row < instances.rowCount(); ++row) {
-        const std::uint32_t hash = instances.cellText(row, kModelHashCell).toUInt();
-        if (seenHashes.contains(hash)) continue;
-        seenHashes.insert(hash, true);
-        const QString name = instances.cellText(row, kModelNameCell);
-        const QByteArray bytes = encodeWindows1252(name);
-        if (isHashText(name) || seenNames.contains(name)) continue;
-        seenNames.insert(name, true);
-        if (bytes.size() <= kEntryNameSize) entries.append({bytes, hash});
-    }
-    return entries;
-}
-
-void checkFirstLoad(const PlacementModel& model, const Document& document,
-                    const HashDictionary& dictionary, char separator) {
-    VARN_FUZZ_CHECK(document.version == model.version(), QString::number(document.version));
-    VARN_FUZZ_CHECK(document.headerCounts == model.counts(), QString());
-    for (const SectionTable& table : document.tables()) {
-        VARN_FUZZ_CHECK(table.rowCount() == model.count(table.number()),
-                        QString::number(table.number()));
-        VARN_FUZZ_CHECK((table.rowCount() > 0) == (table.state() == TableState::InSync),
-                        QString::number(table.number()));
-        for (int row = 0; row < table.rowCount(); ++row)
-            for (int cell = 0; cell < table.layout().cellCount(); ++cell) {
-                const QString expected =
-                    model.cellText(table.layout(), row, cell, dictionary, separator);
-                VARN_FUZZ_CHECK(table.cellText(row, cell) == expected,
-                                QStringLiteral("section %1 row %2 cell %3: %4 / %5")
-                                    .arg(table.number())
-                                    .arg(row)
-                                    .arg(cell)
-                                    .arg(table.cellText(row, cell), expected));
+                }
             }
     }
 }
 
-void blankFloatFields(QByteArray& records, const PlacementModel& model, const Document& document) {
-    for (const SectionTable& t : document.tables())
-        for (int row = 0; row < t.rowCount(); ++row)
-            for (const CellLayout& c : t.layout().cells)
-                if (c.isFloat() && c.offset >= 0)
-                    records.replace(model.recordOffset(t.layout(), row) - kHeaderSize + c.offset, 4,
-                                    QByteArray(4, '\0'));
+// Zeroes every float field of a saved file with the given counts: an edited float cell may
+// take the nearest float of its text.
+void blankFloatFields(QByteArray& file, const std::array<std::int32_t, kSectionCount>& counts) {
+    qint64 record = testmodel::kHeaderBytes;
+    for (const testmodel::SectionShape& shape : testmodel::sectionShapes())
+        for (int row = 0; row < counts[shape.number]; ++row, record += shape.recordSize)
+            for (const testmodel::CellShape& cell : shape.cells)
+                if (testmodel::isFloatKind(cell.kind))
+                    file.replace(record + cell.offset, 4, QByteArray(4, '\0'));
 }
 
-void checkSavedFile(const QByteArray& saved, const PlacementModel& input, const Document& document,
-                    const QList<HashTableEntry>& table, bool edited) {
-    const PlacementModel output(saved, false);
-    VARN_FUZZ_CHECK(output.loadable() && output.version() == input.version(), QString());
-    for (int k = 0; k < kSectionCount; ++k)
-        VARN_FUZZ_CHECK(output.count(k) == input.count(k), QString::number(k));
-    QByteArray records = saved.mid(kHeaderSize, output.recordsEnd() - kHeaderSize);
-    QByteArray expected = input.savedRecords();
-    if (edited) {  // a float cell may take the nearest float of its text: compare the rest
-        blankFloatFields(records, output, document);
-        blankFloatFields(expected, input, document);
+void checkSavedFile(QByteArray saved, QByteArray expected, const ModelDocument& model,
+                    bool edited) {
+    VARN_FUZZ_CHECK(saved.size() == expected.size(),
+                    QStringLiteral("%1 bytes, not %2").arg(saved.size()).arg(expected.size()));
+    if (edited) {
+        blankFloatFields(saved, model.headerCounts());
+        blankFloatFields(expected, model.headerCounts());
     }
-    VARN_FUZZ_CHECK(records == expected, QStringLiteral("records differ"));
-    VARN_FUZZ_CHECK(output.hasTable() == !table.isEmpty(), QString::number(saved.size()));
-    VARN_FUZZ_CHECK(output.table() == table, QString::number(table.size()));
-}
-
-// What a row's model name shows after the save and reload, once the table was written and the
-// earlier file entries were emptied.
-QString reloadedName(const QString& name, std::uint32_t hash, const QList<HashTableEntry>& table,
-                     const HashDictionary& dictionary) {
-    for (const HashTableEntry& e : table)
-        if (e.hash == hash && !e.name.isEmpty()) return name;
-    return lookupBaseName(dictionary, hash);
+    qsizetype at = 0;
+    while (at < saved.size() && saved[at] == expected[at])
+        ++at;
+    VARN_FUZZ_CHECK(at == saved.size(), QStringLiteral("the saved file differs at %1").arg(at));
 }
 
 }  // namespace
@@ -192,9 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            static_cast<qsizetype>(size - 1));
     const QString input = writeScratchFile(
         choices.bigEndian ? QStringLiteral("input.xpl") : QStringLiteral("input.wpl"), bytes);
-    const PlacementModel model(bytes, choices.bigEndian);
+    ModelDocument model(choices.separator, kBaseNames, kEarlierFileNames);
+    const bool loadable = model.load(bytes, choices.bigEndian, choices.readTable);
 
-    static const HashDictionary start = startingDictionary();
+    static const HashDictionary start{programEntries(kBaseNames),
+                                      programEntries(kEarlierFileNames)};
     HashDictionary dictionary = start;
     Document document(choices.separator);
     QString error;
@@ -202,58 +176,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool loaded = loadPlacementFile(input, {.readHashTable = choices.readTable}, dictionary,
                                           document, error, &loading);
     loading.verifyFinished();
-    VARN_FUZZ_CHECK(loaded == model.loadable(), error);
+    VARN_FUZZ_CHECK(loaded == loadable, error);
     if (!loaded) {
         VARN_FUZZ_CHECK(!error.isEmpty() && document.totalRows() == 0, error);
         VARN_FUZZ_CHECK(dictionary.fileEntries == start.fileEntries, error);
         return 0;
     }
-    const bool tookTable = choices.readTable && model.hasTable();
-    VARN_FUZZ_CHECK(dictionary.fileEntries == (tookTable ? model.table() : start.fileEntries),
-                    QString());
+    VARN_FUZZ_CHECK(dictionary.fileEntries == programEntries(model.fileNames()), QString());
     VARN_FUZZ_CHECK(dictionary.baseEntries == start.baseEntries, QString());
-    checkFirstLoad(model, document, dictionary, choices.separator);
-    const Texts before = allTexts(document);
-    const HashDictionary shown = dictionary;
+    checkDocument(model, document);
     if (choices.editNumbers) editNumberCells(document);
 
-    const QList<HashTableEntry> table =
-        choices.writeTable ? expectedTable(document.table(0)) : QList<HashTableEntry>();
+    const QByteArray expected = model.save(choices.writeTable);
     const QString output = scratchPath(QStringLiteral("output.wpl"));
     ProgressCheck saving;
     VARN_FUZZ_CHECK(savePlacementFile(output, {.writeHashTable = choices.writeTable}, document,
                                       dictionary, error, &saving),
                     error);
     saving.verifyFinished();
-    VARN_FUZZ_CHECK(
-        dictionary.fileEntries == (table.isEmpty() ? shown.fileEntries : QList<HashTableEntry>()),
-        QString());
-    checkSavedFile(readWholeFile(output), model, document, table, choices.editNumbers);
-    VARN_FUZZ_CHECK(document.headerCounts == model.counts(), QString());
-    for (const SectionTable& t : document.tables())
-        VARN_FUZZ_CHECK(t.state() == (t.rowCount() > 0 ? TableState::InSync : TableState::Empty),
-                        QString::number(t.number()));
+    VARN_FUZZ_CHECK(dictionary.fileEntries == programEntries(model.fileNames()), QString());
+    checkSavedFile(readWholeFile(output), expected, model, choices.editNumbers);
+    VARN_FUZZ_CHECK(document.headerCounts == model.headerCounts(), QString());
 
+    // Loaded again, the file shows what the model's saved bytes show: the names through the
+    // table just written, the floats edited as texts as they were.
     Document reloaded(choices.separator);
     VARN_FUZZ_CHECK(loadPlacementFile(output, {.readHashTable = choices.writeTable}, dictionary,
                                       reloaded, error),
                     error);
-    const Texts after = allTexts(reloaded);
-    VARN_FUZZ_CHECK(after.size() == before.size(), QString::number(after.size()));
-    std::size_t i = 0;
-    for (const SectionTable& t : reloaded.tables())
-        for (int row = 0; row < t.rowCount(); ++row)
-            for (int cell = 0; cell < t.layout().cellCount(); ++cell, ++i) {
-                QString expected = before[i];
-                if (t.number() == 0 && cell == kModelNameCell && !table.isEmpty())
-                    expected = reloadedName(expected, t.cellText(row, kModelHashCell).toUInt(),
-                                            table, shown);
-                VARN_FUZZ_CHECK(after[i] == expected,
-                                QStringLiteral("section %1 row %2 cell %3: %4 became %5")
-                                    .arg(t.number())
-                                    .arg(row)
-                                    .arg(cell)
-                                    .arg(expected, after[i]));
-            }
+    VARN_FUZZ_CHECK(model.load(expected, false, choices.writeTable), QString());
+    checkDocument(model, reloaded);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "rowcommands.h"
 #include "sectionpages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QItemSelectionModel>
@@ -36,8 +37,9 @@ EditingRun::EditingRun(MainWindow& window, const QString& folder, std::uint64_t 
       random_(seed),
       values_(random_, separator, baseNames),
       model_(separator, baseNames),
-      baseNames_(baseNames),
-      writeHashTable_(window.writeHashTable()) {
+      writeHashTable_(window.writeHashTable()),
+      undoAction_(window.findChild<QAction*>(QStringLiteral("Undo1"))),
+      redoAction_(window.findChild<QAction*>(QStringLiteral("Redo1"))) {
     for (int section : kSections)
         fields_[section] = editorFields(section);
 }
@@ -51,20 +53,22 @@ bool EditingRun::step(int index) {
     const int section = sectionPick < 5 ? 0 : sectionPick < 8 ? 9 : others[sectionPick % 6];
     const int rows = static_cast<int>(model_.rows(section).size());
     const int pick = values_.below(100);
-    if (pick < 30) {
+    if (pick < 27) {
         if (rows < kMostRows)
             addRow(section);
         else
             deleteRow(section);
-    } else if (pick < 60 || (pick < 85 && rows == 0)) {
+    } else if (pick < 54 || (pick < 75 && rows == 0)) {
         if (rows > 0)
             editRow(section);
         else
             addRow(section);
-    } else if (pick < 85) {
+    } else if (pick < 75) {
         deleteRow(section);
-    } else if (pick < 87) {
+    } else if (pick < 77) {
         withoutSelection(section);
+    } else if (pick < 88) {
+        undoAndRedo();
     } else if (pick < 93 || (pick < 98 && savedPath_.isEmpty())) {
         save();
     } else if (pick < 98) {
@@ -97,8 +101,8 @@ EditingRun::EditorAction EditingRun::pickEditorAction(bool adding) {
 
 void EditingRun::addRow(int section) {
     const EditorAction action = pickEditorAction(true);
-    // The editor opens on the new row; Cancel takes the row out again.
-    const TabState before = model_.state(section);
+    // The editor opens on the new row; Cancel takes the row out again and leaves no step.
+    std::vector<testmodel::ModelRow> before = model_.rows(section);
     const int row = model_.appendDefaultRow(section);
     EditPlan edit;
     const bool opened = withEditor([&] { window_.rowCommands().addDefaultRow(section); },
@@ -107,10 +111,11 @@ void EditingRun::addRow(int section) {
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Add opened no editor"));
     if (!edit.accepted) {
-        model_.withdrawLastRow(section, before);
+        model_.setRows(section, std::move(before));
         return;
     }
-    model_.commit(section, row, edit.writes);
+    commit(section, row, edit.writes, QStringLiteral("Add Row %1 of Section %2"),
+           std::move(before));
     if (window_.pages().page(section).selectedRow() != row)
         fail(QStringLiteral("the added row is not the selected one"));
 }
@@ -126,7 +131,19 @@ void EditingRun::editRow(int section) {
              (action == EditorAction::Valid && !edit.accepted ? " (a kept text refused)" : ""),
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Edit opened no editor on a selected row"));
-    if (edit.accepted) model_.commit(section, row, edit.writes);
+    // An OK that changes nothing is a step all the same.
+    if (edit.accepted)
+        commit(section, row, edit.writes, QStringLiteral("Edit Row %1 of Section %2"),
+               model_.rows(section));
+}
+
+void EditingRun::commit(int section, int row, const std::vector<FieldWrite>& writes,
+                        const QString& step, std::vector<testmodel::ModelRow> before) {
+    std::vector<testmodel::CellWrite> cells;
+    for (const FieldWrite& write : writes)
+        if (!write.kept) cells.push_back({write.cell, write.value.committed, write.value.bits});
+    model_.commit(section, row, cells);
+    history_.push(section, step.arg(row).arg(section), std::move(before), model_.rows(section));
 }
 
 void EditingRun::deleteRow(int section) {
@@ -134,7 +151,27 @@ void EditingRun::deleteRow(int section) {
     note(QStringLiteral("delete"), QStringLiteral("s%1 r%2").arg(section).arg(row));
     window_.pages().page(section).selectRow(row);
     window_.rowCommands().deleteSelectedRows(section);
+    std::vector<testmodel::ModelRow> before = model_.rows(section);
     model_.removeRow(section, row);
+    history_.push(section, QStringLiteral("Delete Row %1 of Section %2").arg(row).arg(section),
+                  std::move(before), model_.rows(section));
+}
+
+// Up to three steps back, then up to two forward, the window compared after each; with
+// nothing left to undo or redo, the item does nothing.
+void EditingRun::undoAndRedo() {
+    const int undos = values_.below(4);
+    const int redos = undos == 0 ? 1 + values_.below(2) : values_.below(3);
+    for (int i = 0; i < undos + redos && problems_.isEmpty(); ++i) {
+        if (i > 0) compareWindow();
+        const bool back = i < undos;
+        const bool can = back ? history_.canUndo() : history_.canRedo();
+        note(QLatin1String(back ? "undo" : "redo") + (can ? "" : ", nothing left"),
+             back ? history_.undoText() : history_.redoText());
+        (back ? undoAction_ : redoAction_)->trigger();
+        if (can && back) history_.undo(model_);
+        if (can && !back) history_.redo(model_);
+    }
 }
 
 // Without a selected row neither Edit nor Delete may do anything.
@@ -157,8 +194,9 @@ void EditingRun::save() {
     note(writeHashTable_ ? QStringLiteral("save, hash table on")
                          : QStringLiteral("save, hash table off"),
          savedPath_.section(u'/', -1));
-    model_.save(writeHashTable_);
+    savedBytes_ = model_.save(writeHashTable_);
     if (!window_.savePlacementFile(savedPath_)) fail(QStringLiteral("Save failed"));
+    history_.markSaved();
     checkFileBytes(savedPath_);
 }
 
@@ -168,8 +206,9 @@ void EditingRun::reload() {
          savedPath_.section(u'/', -1));
     if (!window_.loadPlacementFile(savedPath_)) fail(QStringLiteral("Open failed"));
     checkFileBytes(savedPath_);  // still the file the save wrote
-    QString problem;
-    if (!model_.load(writeHashTable_, problem)) fail(problem);
+    if (!model_.load(savedBytes_, false, writeHashTable_))
+        fail(QStringLiteral("the model cannot load the file it saved"));
+    history_.clear();
 }
 
 bool EditingRun::withEditor(const std::function<void()>& command,

@@ -1,10 +1,12 @@
 #pragma once
 
 // A long random editing session on a real main window: rows added, edited and deleted through
-// the row commands and the modal editors, the document saved and loaded again, and after every
-// step the window compared with the run's own model of the document.
+// the row commands and the modal editors, steps undone and redone, the document saved and
+// loaded again, and after every step the window compared with the run's own model of the
+// document and of its history.
 
-#include "documentmodel.h"
+#include "modeldocument.h"
+#include "modelhistory.h"
 #include "valuemaker.h"
 
 #include <QString>
@@ -16,6 +18,7 @@
 #include <random>
 #include <vector>
 
+class QAction;
 class QDialog;
 
 namespace varn {
@@ -23,6 +26,21 @@ class MainWindow;
 }
 
 namespace varn::property {
+
+// A field of an editor dialog: the cell it shows and writes, its edit and its status icon.
+struct EditorField {
+    int cell;
+    Kind kind;
+    QString editName;
+    QString iconName;
+};
+
+// One field of a confirmed editor: the new text and value, or the text left as it was.
+struct FieldWrite {
+    int cell;
+    bool kept;
+    TypedValue value;
+};
 
 class EditingRun {
 public:
@@ -52,8 +70,12 @@ private:
     void editRow(int section);
     void deleteRow(int section);
     void withoutSelection(int section);
+    void undoAndRedo();
     void save();
     void reload();
+    // The row's cells, the history step the confirmed editor makes and its tab afterwards.
+    void commit(int section, int row, const std::vector<FieldWrite>& writes, const QString& step,
+                std::vector<testmodel::ModelRow> before);
 
     // Runs the command with whatever it opens driven by act; false when no editor opened.
     bool withEditor(const std::function<void()>& command, const std::function<void(QDialog*)>& act);
@@ -64,6 +86,11 @@ private:
     void checkFileBytes(const QString& path);
     void compareWindow();
     void compareSideCells(int section, int row);
+    void compareHistoryActions();
+    [[nodiscard]] int expectedTabImage(int section) const;
+
+    [[nodiscard]] static QString editorName(int section);
+    [[nodiscard]] static std::vector<EditorField> editorFields(int section);
 
     // kind counts in the step mix; detail only goes into the report of the last steps.
     void note(const QString& kind, const QString& detail = {});
@@ -77,11 +104,14 @@ private:
     const QStringList& shownErrors_;
     std::mt19937_64 random_;
     ValueMaker values_;
-    DocumentModel model_;
-    std::vector<NameEntry> baseNames_;
+    testmodel::ModelDocument model_;
+    ModelHistory history_;
     std::map<int, std::vector<EditorField>> fields_;
     bool writeHashTable_ = true;
     QString savedPath_;
+    QByteArray savedBytes_;  // what the last save must have written
+    QAction* undoAction_;
+    QAction* redoAction_;
     int step_ = -1;
     std::int64_t rowsHeld_ = 0;
     QStringList recent_;  // the last steps, for the report

@@ -7,10 +7,9 @@
 // name may be empty, an unused slot), the run types only what both readings accept, and so
 // leaves those choices to the editors' own tests.
 
-#include "documentmodel.h"
 #include "editingrun.h"
 #include "guitestsupport.h"
-#include "modeltext.h"
+#include "namehash.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -36,22 +35,23 @@ std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
 // (the first one wins), an empty name, a name that collides by case with typed ones, and a
 // name that fills its 24 bytes.
 std::vector<NameEntry> baseNames() {
-    return {
-        {QStringLiteral("base_rock"), oneAtATimeHash(QStringLiteral("base_rock"))},
-        {QStringLiteral("alias_name"), 12345},
-        {QStringLiteral("second"), 12345},
-        {QString(), 777},
-        {QStringLiteral("Tree_01"), oneAtATimeHash(QStringLiteral("Tree_01"))},
-        {QStringLiteral("abcdefghijklmnopqrstuvwx"),
-         oneAtATimeHash(QStringLiteral("abcdefghijklmnopqrstuvwx"))},
+    const auto named = [](const char* name) {
+        return NameEntry{name, nameHash(QString::fromLatin1(name))};
     };
+    return {named("base_rock"), {"alias_name", 12345}, {"second", 12345},
+            {"", 777},          named("Tree_01"),      named("abcdefghijklmnopqrstuvwx")};
+}
+
+void appendLittle32(QByteArray& bytes, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(static_cast<char>((value >> shift) & 0xFFu));
 }
 
 QByteArray hashesFile(const std::vector<NameEntry>& names) {
     QByteArray bytes;
     appendLittle32(bytes, static_cast<std::uint32_t>(names.size()));
     for (const NameEntry& entry : names) {
-        bytes += codePageBytes(entry.name).leftJustified(24, '\0', true);
+        bytes += entry.name.leftJustified(testmodel::kEntryNameBytes, '\0', true);
         appendLittle32(bytes, entry.hash);
     }
     return bytes;
@@ -69,7 +69,7 @@ void withoutRaiseNotes(QtMsgType type, const QMessageLogContext& context, const 
 QByteArray settingsFile(char separator) {
     QByteArray text = "[Settings]\nShowToolBar=1\nShowActiveTabsOnly=0\nwriteht=1\nSep=";
     text += separator == ',' ? "1\n" : "0\n";
-    for (const SectionShape& shape : sectionShapes())
+    for (const testmodel::SectionShape& shape : testmodel::sectionShapes())
         text += QStringLiteral("[Section%1]\nsect%1cap=%2\n")
                     .arg(shape.number)
                     .arg(shape.caption)

@@ -1,8 +1,9 @@
-// The part of the editing run that works inside an open editor dialog: what it must show when
-// it opens, what the run types into it, and how it must look after an OK it refused.
+// The part of the editing run that works inside an open editor dialog: which dialog and fields
+// a section has, what it must show when it opens, what the run types into it, and how it must
+// look after an OK it refused.
 
 #include "editingrun.h"
-#include "modeltext.h"
+#include "namehash.h"
 #include "statusicon.h"
 
 #include <QDialog>
@@ -16,8 +17,9 @@
 namespace varn::property {
 namespace {
 
-constexpr int kFirstLodName = 19;
-constexpr int kHashToNameDistance = 10;  // section 9: hash cell 9 belongs to name cell 19
+using testmodel::kFirstLodName;
+using testmodel::ModelRow;
+constexpr int kHashToNameDistance = kFirstLodName - testmodel::kFirstNameHashCell;
 
 const char* stateName(StatusIcon::State state) {
     switch (state) {
@@ -33,9 +35,34 @@ const char* stateName(StatusIcon::State state) {
 
 }  // namespace
 
+QString EditingRun::editorName(int section) {
+    static const std::map<int, const char*> names = {{0, "TForm2"}, {2, "TForm3"}, {3, "TForm4"},
+                                                     {4, "TForm5"}, {8, "TForm6"}, {15, "TForm8"},
+                                                     {9, "TForm9"}, {10, "TForm7"}};
+    return QLatin1String(names.at(section));
+}
+
+// The dialogs number their fields LabeledEdit2, 3, ... in cell order, skipping the markers and
+// the hashes; each icon bears its field's number, except that the section 3 dialog's last two
+// icons are Image16 and Image17 (14 and 15 belong to its warning line and left strip).
+std::vector<EditorField> EditingRun::editorFields(int section) {
+    std::vector<EditorField> fields;
+    const std::vector<testmodel::CellShape>& cells = testmodel::sectionShape(section).cells;
+    int number = 2;
+    for (int cell = 0; cell < static_cast<int>(cells.size()); ++cell) {
+        const Kind kind = cells[cell].kind;
+        if (kind == Kind::Marker || kind == Kind::ModelHash || kind == Kind::NameHash) continue;
+        const int icon = section == 3 && number >= 14 ? number + 2 : number;
+        fields.push_back({cell, kind, QStringLiteral("LabeledEdit%1").arg(number),
+                          QStringLiteral("Image%1").arg(icon)});
+        ++number;
+    }
+    return fields;
+}
+
 void EditingRun::actOnEditor(QDialog* dialog, int section, int row, EditorAction action,
                              EditPlan& edit) {
-    if (dialog->objectName() != sectionShape(section).editorName) {
+    if (dialog->objectName() != editorName(section)) {
         fail(QStringLiteral("the editor %1 opened for section %2")
                  .arg(dialog->objectName())
                  .arg(section));
@@ -164,7 +191,7 @@ void EditingRun::checkRefusal(QDialog* dialog, int section, const EditPlan& edit
             const QString label =
                 dialog->findChild<QLabel*>(field.editName + QStringLiteral("Label"))->text();
             const QString wanted =
-                invalid ? QStringLiteral("???") : QString::number(oneAtATimeHash(text));
+                invalid ? QStringLiteral("???") : QString::number(nameHash(text));
             if (label != wanted)
                 fail(QStringLiteral("the label of %1 ('%2') shows %3, not %4")
                          .arg(field.editName, text, label, wanted));

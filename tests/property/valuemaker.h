@@ -3,7 +3,7 @@
 // Random field texts for the editing run: valid ones with the text a commit leaves in the cell
 // and the field value saving then writes, and invalid ones that OK must refuse.
 
-#include "sectionshapes.h"
+#include "modeldocument.h"
 
 #include <QString>
 
@@ -13,16 +13,13 @@
 
 namespace varn::property {
 
+using testmodel::Kind;
+using testmodel::NameEntry;
+
 struct TypedValue {
     QString typed;           // what goes into the field
     QString committed;       // the cell's text after OK
     std::uint32_t bits = 0;  // the numeric field saving writes; for a model name its hash
-};
-
-// A base dictionary entry of the run's own hashes.dat.
-struct NameEntry {
-    QString name;
-    std::uint32_t hash;
 };
 
 class ValueMaker {
@@ -41,7 +38,9 @@ public:
 
 private:
     TypedValue validFloat(Kind kind);
-    TypedValue sixteenths(Kind kind, std::int64_t k);
+    // What OK leaves of a typed float and what saving then writes.
+    [[nodiscard]] TypedValue floatValue(Kind kind, const QString& typed) const;
+    QString sixteenths(Kind kind, std::int64_t k);
     TypedValue zero(Kind kind);
     TypedValue validInteger(Kind kind);
     TypedValue modelName();

@@ -1,12 +1,15 @@
 // The comparisons after each step: every section's rows, captions, cells, side cells, tab
-// caption and tab state against the model, and a saved file against the bytes the model
-// expects.
+// caption and tab image against the model, the Undo and Redo items against its history, and a
+// saved file against the bytes the model expects.
 
+#include "codepage.h"
 #include "editingrun.h"
 #include "mainwindow.h"
 #include "modeltext.h"
+#include "namehash.h"
 #include "sectionpages.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTabWidget>
 #include <QTableView>
@@ -16,8 +19,10 @@
 namespace varn::property {
 namespace {
 
+using testmodel::ModelRow;
+using testmodel::SectionShape;
+
 constexpr int kMostProblems = 8;
-constexpr int kHeaderBytes = 68;
 
 std::uint32_t little32(const QByteArray& bytes, int offset) {
     std::uint32_t value = 0;
@@ -28,9 +33,29 @@ std::uint32_t little32(const QByteArray& bytes, int offset) {
 
 }  // namespace
 
+// 0 without rows, 2 when the history holds a step on the section since the last load or save,
+// else 1.
+int EditingRun::expectedTabImage(int section) const {
+    if (model_.rows(section).empty()) return 0;
+    return history_.isChanged(section) ? 2 : 1;
+}
+
+void EditingRun::compareHistoryActions() {
+    const auto check = [this](QAction* action, const QString& word, bool can, const QString& step) {
+        const QString expected = can ? word + u' ' + step : word;
+        if (action->isEnabled() != can || action->text() != expected)
+            fail(QStringLiteral("the item reads '%1' (%2), not '%3' (%4)")
+                     .arg(action->text(), action->isEnabled() ? "enabled" : "disabled", expected,
+                          can ? "enabled" : "disabled"));
+    };
+    check(undoAction_, QStringLiteral("Undo"), history_.canUndo(), history_.undoText());
+    check(redoAction_, QStringLiteral("Redo"), history_.canRedo(), history_.redoText());
+}
+
 void EditingRun::compareWindow() {
+    compareHistoryActions();
     auto* tabs = window_.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    for (const SectionShape& shape : sectionShapes()) {
+    for (const SectionShape& shape : testmodel::sectionShapes()) {
         const int section = shape.number;
         const std::vector<ModelRow>& rows = model_.rows(section);
         const SectionPage& page = window_.pages().page(section);
@@ -49,11 +74,11 @@ void EditingRun::compareWindow() {
             fail(QStringLiteral("tab caption '%1', not '%2'")
                      .arg(tabs->tabText(tabs->indexOf(page.tab)), caption));
         const int image = window_.pages().tabImage(section);
-        if (image != static_cast<int>(model_.state(section)))
-            fail(QStringLiteral("section %1 has tab state %2, not %3")
+        if (image != expectedTabImage(section))
+            fail(QStringLiteral("section %1 has tab image %2, not %3")
                      .arg(section)
                      .arg(image)
-                     .arg(static_cast<int>(model_.state(section))));
+                     .arg(expectedTabImage(section)));
         for (int r = 0; r < count && problems_.size() < kMostProblems; ++r) {
             const QString number = shown->data(shown->index(r, 0)).toString();
             if (number != QString::number(r))
@@ -86,18 +111,19 @@ void EditingRun::compareSideCells(int section, int row) {
     if (section == 0) {
         const QString name = cell(7);
         const QString hash = cell(12);
-        const bool fromBase = std::any_of(baseNames_.begin(), baseNames_.end(), [&](auto& e) {
-            return e.name == name && QString::number(e.hash) == hash;
+        const auto& base = model_.baseNames();
+        const bool fromBase = std::any_of(base.begin(), base.end(), [&](auto& e) {
+            return decodeWindows1252(e.name) == name && QString::number(e.hash) == hash;
         });
-        const std::uint32_t wanted =
-            isHashTextForm(name) ? hashTextNumber(name) : oneAtATimeHash(name);
-        if (hash != QString::number(wanted) && !(fromBase && !isHashTextForm(name)))
+        const bool hashText = testmodel::isHashTextForm(name);
+        const std::uint32_t wanted = hashText ? testmodel::hashTextNumber(name) : nameHash(name);
+        if (hash != QString::number(wanted) && !(fromBase && !hashText))
             fail(QStringLiteral("section 0 row %1: name '%2' with hash %3")
                      .arg(row)
                      .arg(name, hash));
     } else if (section == 9) {
         for (int k = 0; k < 10; ++k)
-            if (cell(9 + k) != QString::number(oneAtATimeHash(cell(19 + k))))
+            if (cell(9 + k) != QString::number(nameHash(cell(19 + k))))
                 fail(QStringLiteral("section 9 row %1: hash%2 %3 for the name '%4'")
                          .arg(row)
                          .arg(k + 1)
@@ -114,7 +140,7 @@ void EditingRun::checkFileBytes(const QString& path) {
         return;
     }
     const QByteArray written = file.readAll();
-    const QByteArray& expected = model_.savedBytes();
+    const QByteArray& expected = savedBytes_;
     if (written == expected) return;
     const auto [a, b] =
         std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
@@ -128,9 +154,9 @@ void EditingRun::checkFileBytes(const QString& path) {
 
 // Where a byte of the expected file lies: the header, a field of a record, or the name table.
 QString EditingRun::describeOffset(const QByteArray& bytes, int offset) const {
-    if (offset < kHeaderBytes) return QStringLiteral("header byte %1").arg(offset);
-    int start = kHeaderBytes;
-    for (const SectionShape& shape : sectionShapes()) {
+    if (offset < testmodel::kHeaderBytes) return QStringLiteral("header byte %1").arg(offset);
+    int start = testmodel::kHeaderBytes;
+    for (const SectionShape& shape : testmodel::sectionShapes()) {
         const int count = static_cast<int>(little32(bytes, 4 + 4 * shape.number));
         if (offset < start + count * shape.recordSize) {
             const int inSection = offset - start;

@@ -1,6 +1,6 @@
-#include "sectionshapes.h"
+#include "modellayout.h"
 
-namespace varn::property {
+namespace varn::testmodel {
 namespace {
 
 class Cells {
@@ -31,38 +31,38 @@ std::vector<CellShape> lodCullCells() {
     Cells c;
     c.run(Kind::Fixed4, 6, 0, "Z").run(Kind::NonNegativeInt, 1, 24, "0");
     c.one(Kind::Marker, -1, 0, QStringLiteral("[...]")).one(Kind::Marker, -1, 0, "[...]");
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < kLodNames; ++k)
         c.one(Kind::NameHash, 28 + 4 * k, 4, QStringLiteral("modelname%1").arg(k + 1));
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < kLodNames; ++k)
         c.one(Kind::Name32, 68 + 32 * k, 32, QStringLiteral("modelname%1").arg(k + 1));
     return c.cells;
 }
 
 std::vector<SectionShape> buildShapes() {
     std::vector<SectionShape> shapes;
-    shapes.push_back({0, 48, "Section 0 (Instance)", "TForm2", instanceCells()});
-    shapes.push_back({2, 48, "Section 2", "TForm3",
+    shapes.push_back({0, 48, "Section 0 (Instance)", instanceCells()});
+    shapes.push_back({2, 48, "Section 2",
                       Cells().run(Kind::Fixed4, 8, 0, "Z").run(Kind::Int, 4, 32, "0").cells});
-    shapes.push_back({3, 56, "Section 3 (*_stream)", "TForm4",
+    shapes.push_back({3, 56, "Section 3 (*_stream)",
                       Cells().run(Kind::Fixed4, 6, 0, "Z").run(Kind::Int, 8, 24, "0").cells});
-    shapes.push_back({4, 44, "Section 4", "TForm5",
+    shapes.push_back({4, 44, "Section 4",
                       Cells().run(Kind::Fixed4, 8, 0, "Z").run(Kind::UInt, 3, 32, "0").cells});
-    shapes.push_back({8, 64, "Section 8 (*_strbig)", "TForm6",
+    shapes.push_back({8, 64, "Section 8 (*_strbig)",
                       Cells()
                           .one(Kind::Name24, 0, 24, QStringLiteral("modelname"))
                           .run(Kind::NonNegativeInt, 3, 24, "0")
                           .run(Kind::Fixed4, 3, 36, "Z")
                           .run(Kind::Fixed7, 4, 48, "Z")
                           .cells});
-    shapes.push_back({15, 132, "Section 15", "TForm8",
+    shapes.push_back({15, 132, "Section 15",
                       Cells()
                           .run(Kind::Int, 1, 0, "0")
                           .one(Kind::Text92, 4, 92, QStringLiteral("modelname"))
                           .run(Kind::Int, 1, 96, "0")
                           .run(Kind::Fixed4, 8, 100, "Z")
                           .cells});
-    shapes.push_back({9, 388, "Section 9 (lodcull_*)", "TForm9", lodCullCells()});
-    shapes.push_back({10, 24, "Section 10", "TForm7", Cells().run(Kind::Fixed4, 6, 0, "Z").cells});
+    shapes.push_back({9, 388, "Section 9 (lodcull_*)", lodCullCells()});
+    shapes.push_back({10, 24, "Section 10", Cells().run(Kind::Fixed4, 6, 0, "Z").cells});
     return shapes;
 }
 
@@ -73,28 +73,15 @@ const std::vector<SectionShape>& sectionShapes() {
     return shapes;
 }
 
-const SectionShape& sectionShape(int number) {
+const SectionShape* findSectionShape(int number) {
     for (const SectionShape& shape : sectionShapes())
-        if (shape.number == number) return shape;
-    return sectionShapes().front();
+        if (shape.number == number) return &shape;
+    return nullptr;
 }
 
-// The dialogs number their fields LabeledEdit2, 3, ... in cell order, skipping the markers and
-// the hashes; each icon bears its field's number, except that the section 3 dialog's last two
-// icons are Image16 and Image17 (14 and 15 belong to its warning line and left strip).
-std::vector<EditorField> editorFields(int section) {
-    std::vector<EditorField> fields;
-    const SectionShape& shape = sectionShape(section);
-    int number = 2;
-    for (int cell = 0; cell < static_cast<int>(shape.cells.size()); ++cell) {
-        const Kind kind = shape.cells[cell].kind;
-        if (kind == Kind::Marker || kind == Kind::ModelHash || kind == Kind::NameHash) continue;
-        const int icon = section == 3 && number >= 14 ? number + 2 : number;
-        fields.push_back({cell, kind, QStringLiteral("LabeledEdit%1").arg(number),
-                          QStringLiteral("Image%1").arg(icon)});
-        ++number;
-    }
-    return fields;
+const SectionShape& sectionShape(int number) {
+    const SectionShape* shape = findSectionShape(number);
+    return shape ? *shape : sectionShapes().front();
 }
 
 bool isFloatKind(Kind kind) {
@@ -105,4 +92,9 @@ bool isStringKind(Kind kind) {
     return kind == Kind::Name24 || kind == Kind::Name32 || kind == Kind::Text92;
 }
 
-}  // namespace varn::property
+bool isNumericKind(Kind kind) {
+    return isFloatKind(kind) || kind == Kind::Int || kind == Kind::NonNegativeInt ||
+           kind == Kind::UInt || kind == Kind::ModelHash || kind == Kind::NameHash;
+}
+
+}  // namespace varn::testmodel
