@@ -3,6 +3,7 @@
 // and whether an attached map delays the first paint after opening the file.
 
 #include "benchfile.h"
+#include "widgetbenchmain.h"
 #include "mappanel.h"
 #include "maprenderer.h"
 #include "mapscene.h"
@@ -131,6 +132,49 @@ void BM_MapPick(benchmark::State& state) {
         static_cast<double>(hits) / static_cast<double>(state.iterations());
 }
 
+// Arg: per thousand of the ground inside a square band; its rows are found and selected through
+// the selection models, and the map takes the selection back, as a Shift+drag does.
+void BM_MapBandSelect(benchmark::State& state) {
+    Loaded& l = loaded();
+    const MapRect all = l.scene.bounds();
+    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
+    const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
+                       all.minY + side * all.height()};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<int> points = l.scene.points().rowsIn(band);
+        l.scene.selectRows(0, points, MapScene::Selecting::Replace);
+        l.scene.selectRows(9, l.scene.boxes().rowsInside(band), MapScene::Selecting::Add);
+        rows = points.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    l.scene.selectRows(0, {}, MapScene::Selecting::Replace);
+}
+
+// Arg as above: the section 0 table view painting its first screen while the band's rows are
+// selected; the view asks the selection model about each cell it paints.
+void BM_TablePaintAfterBand(benchmark::State& state) {
+    Loaded& l = loaded();
+    QTableView view;
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.verticalHeader()->setDefaultSectionSize(20);
+    view.setModel(&l.points);
+    view.resize(1000, 700);
+    view.show();
+    QApplication::processEvents();
+    const MapRect all = l.scene.bounds();
+    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
+    MapScene scene;
+    scene.attachSection(&l.points, view.selectionModel());
+    scene.prepare();
+    scene.selectRows(0,
+                     scene.points().rowsIn({all.minX, all.minY, all.minX + side * all.width(),
+                                            all.minY + side * all.height()}),
+                     MapScene::Selecting::Replace);
+    for (auto _ : state)
+        view.viewport()->repaint();
+}
+
 void BM_MapMemoryPerRow(benchmark::State& state) {
     Loaded& l = loaded();
     MapRenderer renderer;
@@ -212,6 +256,8 @@ BENCHMARK(BM_MapFullPicture)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MapPanStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
+BENCHMARK(BM_MapBandSelect)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -220,11 +266,5 @@ BENCHMARK(BM_MapShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace varn
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return varn::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -9,6 +9,7 @@ namespace varn {
 namespace {
 
 constexpr int kMargin = 6;
+constexpr int kLegendSwatch = 26;
 
 QFont smallFont() {
     QFont font;
@@ -105,17 +106,32 @@ void drawScaleBar(QPainter& painter, const MapViewport& viewport, char separator
                      Qt::AlignCenter, text);
 }
 
-void drawLegend(QPainter& painter, const std::vector<LegendEntry>& entries) {
+QSize legendSize(const std::vector<LegendEntry>& entries) {
+    const QFontMetrics metrics(smallFont());
+    int width = 0;
+    for (const LegendEntry& entry : entries)
+        width = std::max(width, metrics.horizontalAdvance(entry.text));
+    return {width + kLegendSwatch + 16,
+            static_cast<int>(entries.size()) * (metrics.height() + 3) + 8};
+}
+
+std::vector<QRect> legendPlaces(const MapViewport& viewport, const QSize& size) {
+    // Clear of the Y numbers on the left and of the scale bar at the bottom right.
+    const int left = kMargin + 44;
+    const int right = viewport.width - kMargin - size.width();
+    const int bottom =
+        viewport.height - 2 * kMargin - QFontMetrics(smallFont()).height() - size.height();
+    return {QRect(QPoint(left, kMargin), size), QRect(QPoint(right, kMargin), size),
+            QRect(QPoint(left, bottom), size)};
+}
+
+void drawLegend(QPainter& painter, const std::vector<LegendEntry>& entries, const QRect& frame) {
     if (entries.empty()) return;
     painter.setFont(smallFont());
     const QFontMetrics metrics(painter.font());
     const int line = metrics.height() + 3;
-    constexpr int kSwatch = 26;
-    int width = 0;
-    for (const LegendEntry& entry : entries)
-        width = std::max(width, metrics.horizontalAdvance(entry.text));
-    const QRect frame(kMargin + 44, kMargin, width + kSwatch + 16,
-                      static_cast<int>(entries.size()) * line + 8);
+    constexpr int kSwatch = kLegendSwatch;
+    const int width = frame.width() - kSwatch - 16;
     painter.setPen(QColor(190, 190, 182));
     painter.setBrush(QColor(255, 255, 255, 225));
     painter.drawRect(frame);

@@ -6,6 +6,7 @@
 #include "mapgeometry.h"
 #include "mappalette.h"
 
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -24,6 +25,10 @@ namespace varn {
 void drawGridLines(QPainter& painter, const MapViewport& viewport);
 void drawAxisNumbers(QPainter& painter, const MapViewport& viewport, char separator);
 void drawScaleBar(QPainter& painter, const MapViewport& viewport, char separator);
-void drawLegend(QPainter& painter, const std::vector<LegendEntry>& entries);
+// The legend's size, the corners it may take (top left, top right, bottom left), and the
+// legend drawn in one of them.
+[[nodiscard]] QSize legendSize(const std::vector<LegendEntry>& entries);
+[[nodiscard]] std::vector<QRect> legendPlaces(const MapViewport& viewport, const QSize& size);
+void drawLegend(QPainter& painter, const std::vector<LegendEntry>& entries, const QRect& frame);
 
 }  // namespace varn

@@ -79,7 +79,8 @@ void MapPanel::fitToRows() {
 }
 
 bool MapPanel::exportPicture(const QString& path, QString& error) {
-    return writePngFile(view_->picture(), path, error);
+    // Opaque pixels: a PNG without an alpha channel.
+    return writePngFile(view_->picture().convertToFormat(QImage::Format_RGB32), path, error);
 }
 
 void MapPanel::showPointer(double x, double y) {

@@ -36,8 +36,13 @@ void OutlineRaster::reset(int width, int height) {
 void OutlineRaster::addBox(double left, double top, double right, double bottom, int thickness) {
     if (!(right >= 0 && left < width_ && bottom >= 0 && top < height_)) return;  // NaN too
     if (!used_) {
-        across_.assign(static_cast<std::size_t>(width_ + 1) * height_, 0);
-        down_.assign(static_cast<std::size_t>(width_) * (height_ + 1), 0);
+        // Painting leaves the counts zero again, so only a new size needs clearing.
+        const std::size_t across = static_cast<std::size_t>(width_ + 1) * height_;
+        const std::size_t down = static_cast<std::size_t>(width_) * (height_ + 1);
+        if (across_.size() != across || down_.size() != down) {
+            across_.assign(across, 0);
+            down_.assign(down, 0);
+        }
         used_ = true;
     }
     const int x0 = pixelOf(left, width_);
@@ -73,32 +78,40 @@ void OutlineRaster::paint(const PixelFrame& frame, std::uint32_t colour, bool so
     if (!used_) return;
     column_.assign(static_cast<std::size_t>(width_), 0);
     for (int y = 0; y < height_; ++y) {
-        const std::int32_t* across = across_.data() + static_cast<std::size_t>(y) * (width_ + 1);
-        const std::int32_t* down = down_.data() + static_cast<std::size_t>(y) * width_;
+        std::int32_t* across = across_.data() + static_cast<std::size_t>(y) * (width_ + 1);
+        std::int32_t* down = down_.data() + static_cast<std::size_t>(y) * width_;
         std::uint32_t* line = frame.pixels + y * frame.stride;
         for (int x = 0; x < width_; ++x)
             column_[x] += down[x];
+        std::fill(down, down + width_, 0);
         std::int32_t run = 0;
         for (int x = 0; x < width_; ++x) {
             run += across[x];
             const std::int32_t n = run + column_[x];
             if (n > 0) line[x] = solid ? colour : blend(colour, alphaFor(n), line[x]);
         }
+        std::fill(across, across + width_ + 1, 0);
     }
+    // The line past the last: ends of edges that reach the bottom.
+    std::fill(down_.end() - width_, down_.end(), 0);
+    used_ = false;
 }
 
 void DotRaster::reset(int width, int height) {
     width_ = width;
     height_ = height;
-    slots_.assign(static_cast<std::size_t>(width) * height, 0);
+    // Painting leaves the slots zero again, so only a new size needs clearing.
+    if (slots_.size() != static_cast<std::size_t>(width) * height)
+        slots_.assign(static_cast<std::size_t>(width) * height, 0);
 }
 
-void DotRaster::paint(const PixelFrame& frame, const std::uint32_t (&colours)[256]) const {
+void DotRaster::paint(const PixelFrame& frame, const std::uint32_t (&colours)[256]) {
     for (int y = 0; y < height_; ++y) {
-        const std::uint8_t* slots = slots_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+        std::uint8_t* slots = slots_.data() + static_cast<std::ptrdiff_t>(y) * width_;
         std::uint32_t* line = frame.pixels + y * frame.stride;
         for (int x = 0; x < width_; ++x)
             if (slots[x] != 0) line[x] = colours[slots[x]];
+        std::fill(slots, slots + width_, 0);
     }
 }
 

@@ -51,8 +51,8 @@ public:
                 line[column] = slot;
         }
     }
-    // Every dotted pixel takes the colour of its slot.
-    void paint(const PixelFrame& frame, const std::uint32_t (&colours)[256]) const;
+    // Every dotted pixel takes the colour of its slot; the raster is left empty.
+    void paint(const PixelFrame& frame, const std::uint32_t (&colours)[256]);
     [[nodiscard]] std::size_t memoryBytes() const { return slots_.capacity(); }
 
 private:
@@ -80,6 +80,7 @@ public:
     void addBox(double left, double top, double right, double bottom, int thickness);
     [[nodiscard]] bool isEmpty() const { return !used_; }
     // Blends colour over the pixels, more opaque where more outlines cross; solid covers them.
+    // The raster is left empty.
     void paint(const PixelFrame& frame, std::uint32_t colour, bool solid = false);
     [[nodiscard]] std::size_t memoryBytes() const;
 

@@ -56,6 +56,23 @@ private:
     int used_ = 1;
 };
 
+// Of the corners the legend may take, the one over the fewest points.
+QRect legendPlace(MapScene& scene, const MapViewport& viewport, const QSize& size) {
+    QRect best;
+    int fewest = -1;
+    for (const QRect& place : legendPlaces(viewport, size)) {
+        int covered = 0;
+        scene.points().forEachIn(
+            viewport.rectBetween(place.left(), place.top(), place.right() + 1, place.bottom() + 1),
+            [&](int) { ++covered; });
+        if (fewest < 0 || covered < fewest) {
+            best = place;
+            fewest = covered;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 void MapRenderer::render(MapScene& scene, const MapViewport& viewport, const MapLook& look,
@@ -78,7 +95,10 @@ void MapRenderer::render(MapScene& scene, const MapViewport& viewport, const Map
     const char separator = scene.decimalSeparator();
     drawAxisNumbers(painter, viewport, separator);
     drawScaleBar(painter, viewport, separator);
-    if (look.legend) drawLegend(painter, legendEntries(scene, look.colouring));
+    if (look.legend) {
+        const std::vector<LegendEntry> entries = legendEntries(scene, look.colouring);
+        drawLegend(painter, entries, legendPlace(scene, viewport, legendSize(entries)));
+    }
 }
 
 void MapRenderer::drawBoxes(MapScene& scene, const MapViewport& viewport, const PixelFrame& frame) {

@@ -211,19 +211,21 @@ void MapScene::selectRows(int section, const std::vector<int>& rows, Selecting h
         for (Link& other : links_)
             if (other.selection) other.selection->clearSelection();
     if (!link || !link->selection || !link->model || rows.empty()) return;
-    // Runs of neighbouring rows become one range each.
+    // Runs of neighbouring rows become one range each, already as wide as the row: widening
+    // them through the Rows flag merges each into all before it, slow for thousands of runs.
+    const int lastColumn = link->model->columnCount() - 1;
     QItemSelection ranges;
+    ranges.reserve(static_cast<qsizetype>(rows.size()));
     for (std::size_t i = 0; i < rows.size();) {
         std::size_t j = i;
         while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
             ++j;
-        ranges.append(
-            QItemSelectionRange(link->model->index(rows[i], 0), link->model->index(rows[j], 0)));
+        ranges.append(QItemSelectionRange(link->model->index(rows[i], 0),
+                                          link->model->index(rows[j], lastColumn)));
         i = j + 1;
     }
     const auto command =
-        (how == Selecting::Toggle ? QItemSelectionModel::Toggle : QItemSelectionModel::Select) |
-        QItemSelectionModel::Rows;
+        how == Selecting::Toggle ? QItemSelectionModel::Toggle : QItemSelectionModel::Select;
     link->selection->select(ranges, command);
     link->selection->setCurrentIndex(link->model->index(rows.front(), 0),
                                      QItemSelectionModel::NoUpdate);
