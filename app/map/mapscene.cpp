@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace varn {
 namespace {
@@ -54,7 +55,7 @@ void MapScene::attachSection(SectionModel* model, QItemSelectionModel* selection
     link->model = model;
     link->selection = selection;
     connectLink(*link);
-    markStale(*link);
+    markStale(*link, true);
 }
 
 void MapScene::connectLink(Link& link) {
@@ -62,11 +63,12 @@ void MapScene::connectLink(Link& link) {
     auto& c = link.connections;
     Link* l = &link;
     c.push_back(
-        connect(model, &QAbstractItemModel::modelReset, this, [this, l] { markStale(*l); }));
+        connect(model, &QAbstractItemModel::modelReset, this, [this, l] { markStale(*l, true); }));
+    c.push_back(connect(model, &QAbstractItemModel::layoutChanged, this,
+                        [this, l] { markStale(*l, false); }));
     c.push_back(
-        connect(model, &QAbstractItemModel::layoutChanged, this, [this, l] { markStale(*l); }));
-    c.push_back(connect(model, &QAbstractItemModel::rowsMoved, this, [this, l] { markStale(*l); }));
-    c.push_back(connect(model, &QObject::destroyed, this, [this, l] { markStale(*l); }));
+        connect(model, &QAbstractItemModel::rowsMoved, this, [this, l] { markStale(*l, false); }));
+    c.push_back(connect(model, &QObject::destroyed, this, [this, l] { markStale(*l, true); }));
     c.push_back(connect(model, &QAbstractItemModel::rowsInserted, this,
                         [this, l](const QModelIndex&, int first, int last) {
                             if (l->stale) return;
@@ -95,8 +97,9 @@ void MapScene::connectLink(Link& link) {
                             }));
 }
 
-void MapScene::markStale(Link& link) {
+void MapScene::markStale(Link& link, bool replaced) {
     link.stale = true;
+    replaced_ = replaced_ || replaced;
     touch();
 }
 
@@ -116,12 +119,13 @@ int MapScene::staleRows() const {
     return rows;
 }
 
-void MapScene::prepare() {
+bool MapScene::prepare() {
     for (Link& link : links_) {
         if (!link.stale) continue;
         read(link);
         link.stale = false;
     }
+    return std::exchange(replaced_, false);
 }
 
 void MapScene::read(Link& link) {

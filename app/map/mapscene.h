@@ -43,8 +43,9 @@ public:
     [[nodiscard]] bool isStale() const;
     // Rows prepare() would read.
     [[nodiscard]] int staleRows() const;
-    // Reads every stale section.
-    void prepare();
+    // Reads every stale section. True when some section's rows were replaced (a new document, a
+    // new model) since the last call, rather than only reordered.
+    bool prepare();
     // Bumped by every change that alters the picture.
     [[nodiscard]] quint64 revision() const { return revision_; }
 
@@ -78,7 +79,7 @@ private:
     [[nodiscard]] Link* linkOf(int section);
     [[nodiscard]] const Link* linkOf(int section) const;
     void connectLink(Link& link);
-    void markStale(Link& link);
+    void markStale(Link& link, bool replaced);
     void read(Link& link);
     void applySelection(Link& link, const QItemSelection& ranges, bool on);
     void applyFilter(Link& link, int first, int last);
@@ -89,6 +90,7 @@ private:
     BoxLayer boxes_;
     Link links_[2];
     quint64 revision_ = 0;
+    bool replaced_ = false;
 };
 
 }  // namespace varn

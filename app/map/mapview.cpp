@@ -23,11 +23,6 @@ constexpr double kZoomPerNotch = 1.25;
 // shows its tables first.
 constexpr int kRowsReadAtOnce = 20000;
 
-bool sameRect(const MapRect& a, const MapRect& b) {
-    if (a.isEmpty() || b.isEmpty()) return a.isEmpty() == b.isEmpty();
-    return a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX && a.maxY == b.maxY;
-}
-
 MapScene::Selecting selectingFor(Qt::KeyboardModifiers modifiers, MapScene::Selecting withCtrl) {
     return modifiers & Qt::ControlModifier ? withCtrl : MapScene::Selecting::Replace;
 }
@@ -68,13 +63,8 @@ bool MapView::prepareScene(bool waitForIt) {
         }
         return false;
     }
-    scene_.prepare();
-    // A new document, or rows that moved while the map was hidden: show all of them.
-    const MapRect bounds = scene_.bounds();
-    if (!sameRect(bounds, fittedBounds_)) {
-        fittedBounds_ = bounds;
-        viewport_.fit(bounds, kFitMargin);
-    }
+    // A new document is shown whole; rows only reordered keep the view where it is.
+    if (scene_.prepare()) viewport_.fit(scene_.bounds(), kFitMargin);
     pictureValid_ = false;
     emit rowsRead();
     return true;

@@ -69,7 +69,6 @@ private:
     QImage picture_;
     bool pictureValid_ = false;
     bool readQueued_ = false;
-    MapRect fittedBounds_;  // the rows' bounds when they were last read
 
     Drag drag_ = Drag::None;
     bool dragMoved_ = false;
