@@ -163,5 +163,36 @@ TEST(BoxLayer, OutlinesAndBands) {
     EXPECT_EQ(layer.rowsInside({-1, -1, 29, 21}), std::vector<int>{0});
 }
 
+// The view's transform: zooming keeps the point under the pointer, panning moves the picture
+// with the pointer, fitting shows the bounds whole within the margin, centred.
+TEST(MapViewport, ZoomPanAndFit) {
+    MapViewport v{.centreX = 100, .centreY = -50, .scale = 2, .width = 800, .height = 600};
+    const double x = v.toMapX(650), y = v.toMapY(120);
+    v.zoomAbout(650, 120, 3.5);
+    EXPECT_NEAR(v.toMapX(650), x, 1e-9);
+    EXPECT_NEAR(v.toMapY(120), y, 1e-9);
+    EXPECT_DOUBLE_EQ(v.scale, 7);
+    v.panByPixels(30, -20);
+    EXPECT_NEAR(v.toPixelX(x), 680, 1e-9);
+    EXPECT_NEAR(v.toPixelY(y), 100, 1e-9);
+
+    const struct {
+        MapRect bounds;
+        double scale, centreX, centreY;
+    } fits[] = {{{0, 0, 760, 100}, 1, 380, 50},    // wide: the width decides
+                {{-10, -10, 10, 270}, 2, 0, 130},  // tall: the height decides
+                {{5, 5, 5, 5}, 5.6, 5, 5},         // one point: a square of 100 about it
+                {{}, 5.6, 0, 0}};                  // nothing: 100 about the origin
+    for (const auto& f : fits) {
+        v.fit(f.bounds, 20);
+        EXPECT_NEAR(v.scale, f.scale, 1e-9) << f.bounds.maxX;
+        EXPECT_NEAR(v.centreX, f.centreX, 1e-9);
+        EXPECT_NEAR(v.centreY, f.centreY, 1e-9);
+    }
+    const MapRect band = v.rectBetween(500, 100, 300, 400);
+    EXPECT_NEAR(band.minX, v.toMapX(300), 1e-9);
+    EXPECT_NEAR(band.maxY, v.toMapY(100), 1e-9);
+}
+
 }  // namespace
 }  // namespace varn

@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cstring>
@@ -119,6 +121,11 @@ private slots:
     void filterDimsTheRowsItLeavesOut();
     void tableSelectionIsHighlighted();
     void nothingIsReadWhileHidden();
+    void manyRowsAreReadAfterTheFirstPaint();
+    void coloursFollowTheChoice();
+    void statusAndTooltipTellWhatIsUnderThePointer();
+    void ctrlClickTogglesARow();
+    void filterIsAskedAgainForChangedRows();
     void exportWritesThePictureOrNamesTheFile();
 };
 
@@ -297,6 +304,116 @@ void MapTest::nothingIsReadWhileHidden() {
     QVERIFY(QTest::qWaitForWindowExposed(&map.panel));
     map.view()->repaint();
     QVERIFY(!map.panel.scene()->isStale());
+}
+
+void MapTest::manyRowsAreReadAfterTheFirstPaint() {
+    std::vector<MapPoint> many;
+    for (int i = 0; i < 30000; ++i)
+        many.push_back({static_cast<float>(i % 200), static_cast<float>(i / 200)});
+    MapFixture map(many);
+    map.points.beginDocumentChange();  // as a load does
+    map.points.endDocumentChange();
+    map.view()->repaint();
+    QVERIFY(map.panel.scene()->isStale());  // the first paint shows a note, reads nothing
+    QCoreApplication::processEvents();
+    QVERIFY(!map.panel.scene()->isStale());
+    QCOMPARE(map.panel.scene()->points().rowCount(), 30000);
+}
+
+void MapTest::coloursFollowTheChoice() {
+    MapFixture map(gridPoints());
+    SectionTable& table = map.document.table(kMapPointSection);
+    const int hashCell = table.layout().hashCellOf(mapPointCells().modelName);
+    const struct {
+        int row;
+        const char* lod;
+        const char* hash;
+    } rows[] = {{34, "2", "111"}, {35, "0", "111"}, {36, "2", "222"}};
+    for (const auto& r : rows) {
+        table.setCellText(r.row, mapPointCells().lod, QString::fromLatin1(r.lod));
+        table.setCellText(r.row, hashCell, QString::fromLatin1(r.hash));
+        map.points.rowEdited(r.row);
+    }
+    auto* choice = map.panel.findChild<QComboBox*>(QStringLiteral("MapColouring"));
+    for (int index = 0; index < 3; ++index) {
+        choice->setCurrentIndex(index);
+        const auto colouring = static_cast<MapColouring>(index);
+        const PointColours colours = pointColours(colouring, false);
+        const QImage picture = map.view()->picture();
+        for (const auto& r : rows) {
+            const std::uint8_t key = colouring == MapColouring::ByModelName
+                                         ? modelColourKey(QByteArray(r.hash).toDouble())
+                                         : lodKey(QByteArray(r.lod).toDouble());
+            QCOMPARE(picture.pixel(map.pixelOf(10 * (r.row % 10), 10 * (r.row / 10))),
+                     colours[key]);
+        }
+    }
+    // The rows' LODs differ in colour, so the LOD picture is not the one-colour one.
+    QVERIFY(pointColours(MapColouring::ByLod, false)[lodKey(2)] !=
+            pointColours(MapColouring::ByLod, false)[lodKey(0)]);
+}
+
+void MapTest::statusAndTooltipTellWhatIsUnderThePointer() {
+    std::vector<MapPoint> points = gridPoints();
+    points[99] = {kNaN, 0};
+    MapFixture map(points, kBoxes);
+    auto* status = map.panel.findChild<QLabel*>(QStringLiteral("MapStatus"));
+    QCOMPARE(status->text(), QStringLiteral("1 row without a position"));
+    const QPoint at = map.pixelOf(40, 30);
+    QMouseEvent move(QEvent::MouseMove, at, map.view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(map.view(), &move);
+    QVERIFY2(QRegularExpression(QStringLiteral("^X (39\\.9|40\\.[0-2]), Y (29\\.9|30\\.[0-2])  "
+                                               "\u00b7  1 row without a position$"))
+                 .match(status->text())
+                 .hasMatch(),
+             qPrintable(status->text()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(map.view(), &leave);
+    QCOMPARE(status->text(), QStringLiteral("1 row without a position"));
+
+    const auto tipAt = [&](double x, double y) {
+        const QPoint pixel = map.pixelOf(x, y);
+        QHelpEvent help(QEvent::ToolTip, pixel, map.view()->mapToGlobal(pixel));
+        QApplication::sendEvent(map.view(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QString model =
+        map.document.table(kMapPointSection).cellText(34, mapPointCells().modelName);
+    QCOMPARE(tipAt(40, 30),
+             QStringLiteral("Section 0, row 34\nModel: %1\nX 40.0, Y 30.0").arg(model));
+    QVERIFY(tipAt(55, 78).startsWith(QStringLiteral("Section 9, row 1\nModel: ")));
+    QVERIFY(tipAt(55, 78).endsWith(QStringLiteral("\nX1 52.0, Y1 12.0\nX2 58.0, Y2 78.0")));
+    tipAt(45, 45);  // nothing there: the tip goes
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void MapTest::ctrlClickTogglesARow() {
+    MapFixture map(gridPoints());
+    const auto click = [&](double x, double y, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(map.view(), Qt::LeftButton, modifiers, map.pixelOf(x, y));
+        return map.rowsOf(map.pointSelection);
+    };
+    QCOMPARE(click(40, 30, {}), QList<int>{34});
+    QCOMPARE(click(50, 40, Qt::ControlModifier), (QList<int>{34, 45}));
+    QCOMPARE(click(40, 30, Qt::ControlModifier), QList<int>{45});
+    QCOMPARE(click(0, 90, {}), QList<int>{90});
+}
+
+void MapTest::filterIsAskedAgainForChangedRows() {
+    MapFixture map(gridPoints());
+    map.panel.findChild<QComboBox*>(QStringLiteral("MapColouring"))->setCurrentIndex(2);
+    const SectionTable& table = map.document.table(kMapPointSection);
+    map.panel.setRowFilter(kMapPointSection, [&table](int row) {
+        return mapNumber(table, row, mapPointCells().x) < 50;
+    });
+    const QRgb dimmed = dimmedColour(mapcolour::kOnePoint);
+    QCOMPARE(map.view()->picture().pixel(map.pixelOf(70, 20)), dimmed);
+    map.document.table(kMapPointSection).setCellText(27, mapPointCells().x, QStringLiteral("33"));
+    map.points.rowEdited(27);
+    QCOMPARE(map.view()->picture().pixel(map.pixelOf(33, 20)), mapcolour::kOnePoint);
+    map.points.appendDefaultRow();  // at 0, 0 with row 0: both kept
+    QCOMPARE(map.view()->picture().pixel(map.pixelOf(0, 0)), mapcolour::kOnePoint);
 }
 
 void MapTest::exportWritesThePictureOrNamesTheFile() {
