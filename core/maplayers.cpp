@@ -28,6 +28,7 @@ void MapLayer::readAll(const SectionTable& table) {
 }
 
 void MapLayer::readRows(const SectionTable& table, int first, int last) {
+    first = std::max(first, 0);
     last = std::min(last, rowCount() - 1);
     if (first <= last) readShapes(table, first, last);
 }

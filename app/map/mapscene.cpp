@@ -150,7 +150,9 @@ void MapScene::applyFilter(Link& link, int first, int last) {
 }
 
 void MapScene::rowsChanged(Link& link, int first, int last, int firstColumn, int lastColumn) {
-    if (link.stale) return;
+    first = std::max(first, 0);
+    last = std::min(last, link.layer->rowCount() - 1);
+    if (link.stale || first > last) return;
     const int section = link.model->table().number();
     const std::vector<int> columns = drawnColumns(section);
     const bool drawn = std::any_of(columns.begin(), columns.end(), [&](int column) {
