@@ -42,6 +42,22 @@ public:
     void putDot(int x, int y, int size, std::uint8_t slot) {
         const int left = x - size / 2;
         const int top = y - size / 2;
+        if (left >= 0 && top >= 0 && left + size <= width_ && top + size <= height_) {
+            // Dots of a known size inside the picture, the million-times case: a few stores
+            // each, where a loop of unknown length becomes a call to memset per line.
+            switch (size) {
+                case 2:
+                    return fill<2>(left, top, slot);
+                case 3:
+                    return fill<3>(left, top, slot);
+                case 4:
+                    return fill<4>(left, top, slot);
+                case 5:
+                    return fill<5>(left, top, slot);
+                default:
+                    break;
+            }
+        }
         const int x0 = std::max(left, 0);
         const int x1 = std::min(left + size, width_);
         const int y1 = std::min(top + size, height_);
@@ -56,6 +72,14 @@ public:
     [[nodiscard]] std::size_t memoryBytes() const { return slots_.capacity(); }
 
 private:
+    template <int Size>
+    void fill(int left, int top, std::uint8_t slot) {
+        std::uint8_t* line = slots_.data() + static_cast<std::ptrdiff_t>(top) * width_ + left;
+        for (int row = 0; row < Size; ++row, line += width_)
+            for (int column = 0; column < Size; ++column)
+                line[column] = slot;
+    }
+
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> slots_;

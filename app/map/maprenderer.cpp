@@ -96,8 +96,14 @@ void MapRenderer::render(MapScene& scene, const MapViewport& viewport, const Map
     drawAxisNumbers(painter, viewport, separator);
     drawScaleBar(painter, viewport, separator);
     if (look.legend) {
-        const std::vector<LegendEntry> entries = legendEntries(scene, look.colouring);
-        drawLegend(painter, entries, legendPlace(scene, viewport, legendSize(entries)));
+        // Counted again only when the rows or the colours changed, not for each pan step.
+        if (legendRevision_ != scene.revision() || legendColouring_ != look.colouring ||
+            legend_.empty()) {
+            legend_ = legendEntries(scene, look.colouring);
+            legendRevision_ = scene.revision();
+            legendColouring_ = look.colouring;
+        }
+        drawLegend(painter, legend_, legendPlace(scene, viewport, legendSize(legend_)));
     }
 }
 

@@ -35,7 +35,11 @@ private:
     enum Outline { kPlainOutline, kDimmedOutline, kSelectedOutline, kOutlineKinds };
     std::array<OutlineRaster, kOutlineKinds> outlines_;
     DotRaster dots_;
-    std::vector<int> selectedPoints_;  // in view, marked after every point is drawn
+    std::vector<int> selectedPoints_;
+    std::vector<LegendEntry> legend_;
+    quint64 legendRevision_ = 0;
+    MapColouring legendColouring_ =
+        MapColouring::ByLod;  // in view, marked after every point is drawn
 };
 
 }  // namespace varn

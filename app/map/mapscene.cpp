@@ -124,6 +124,7 @@ bool MapScene::prepare() {
         if (!link.stale) continue;
         read(link);
         link.stale = false;
+        ++revision_;  // what was drawn or counted before is out of date
     }
     return std::exchange(replaced_, false);
 }
