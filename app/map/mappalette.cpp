@@ -63,7 +63,7 @@ std::vector<LegendEntry> legendEntries(MapScene& scene, MapColouring colouring) 
                          QStringLiteral("%1: %2").arg(lodText(key)).arg(counts[key])});
         } else if (colouring == MapColouring::ByModelName) {
             entries.push_back({Swatch::ModelStrip, modelColour(0),
-                               QStringLiteral("Model name (one colour per name)")});
+                               QStringLiteral("Model name: colour from its hash")});
         } else {
             entries.push_back({Swatch::Dot, mapcolour::kOnePoint,
                                QStringLiteral("Section 0 point: %1").arg(points.rowCount())});
