@@ -2,6 +2,7 @@
 // scrolling, resizing a column and switching tabs, each until the view has painted again.
 
 #include "benchfile.h"
+#include "widgetbenchmain.h"
 #include "mainwindow.h"
 #include "sectionpages.h"
 #include "userprompts.h"
@@ -127,11 +128,5 @@ BENCHMARK(BM_SwitchTabs)->Unit(benchmark::kMillisecond);
 }  // namespace varn
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return varn::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -1,0 +1,270 @@
+// The map on the benchmark file (1,000,000 points, 100,000 boxes): reading the rows, a full
+// picture, pan and zoom steps at several zoom levels, picking, the memory the map keeps per row,
+// and whether an attached map delays the first paint after opening the file.
+
+#include "benchfile.h"
+#include "widgetbenchmain.h"
+#include "mappanel.h"
+#include "maprenderer.h"
+#include "mapscene.h"
+#include "mapview.h"
+#include "placementfile.h"
+#include "sectionmodel.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace varn {
+namespace {
+
+constexpr int kViewWidth = 1000;
+constexpr int kViewHeight = 700;
+
+void load(Document& document) {
+    HashDictionary dictionary;
+    QString error;
+    if (!loadPlacementFile(bench::benchFile(), {}, dictionary, document, error))
+        qFatal("%s", qPrintable(error));
+}
+
+// The document, its two section models and the map scene over them, read.
+struct Loaded {
+    Loaded() {
+        load(document);
+        scene.attachSection(&points, &pointSelection);
+        scene.attachSection(&boxes, &boxSelection);
+        scene.prepare();
+        fitted.width = kViewWidth;
+        fitted.height = kViewHeight;
+        fitted.fit(scene.bounds(), 24);
+    }
+    // The fitted view zoomed in by factor about its centre.
+    MapViewport zoomed(double factor) const {
+        MapViewport v = fitted;
+        v.zoomAbout(v.width / 2.0, v.height / 2.0, factor);
+        return v;
+    }
+    [[nodiscard]] std::int64_t rows() const {
+        return document.table(0).rowCount() + document.table(9).rowCount();
+    }
+
+    Document document;
+    SectionModel points{document, 0, nullptr};
+    SectionModel boxes{document, 9, nullptr};
+    QItemSelectionModel pointSelection{&points};
+    QItemSelectionModel boxSelection{&boxes};
+    MapScene scene;
+    MapViewport fitted;
+};
+
+Loaded& loaded() {
+    static Loaded l;
+    return l;
+}
+
+void BM_MapReadRows(benchmark::State& state) {
+    Loaded& l = loaded();
+    for (auto _ : state) {
+        l.scene.attachSection(&l.points, &l.pointSelection);  // marks section 0 stale
+        l.scene.attachSection(&l.boxes, &l.boxSelection);
+        l.scene.prepare();
+    }
+    state.counters["rows"] = static_cast<double>(l.rows());
+}
+
+void BM_MapFullPicture(benchmark::State& state) {
+    Loaded& l = loaded();
+    MapRenderer renderer;
+    QImage image;
+    for (auto _ : state)
+        renderer.render(l.scene, l.fitted, {}, image);
+}
+
+// Arg: zoom factor over the fitted view. Each step moves the view by 40 x 25 pixels, back and
+// forth, and draws it anew.
+void BM_MapPanStep(benchmark::State& state) {
+    Loaded& l = loaded();
+    MapViewport view = l.zoomed(static_cast<double>(state.range(0)));
+    MapRenderer renderer;
+    QImage image;
+    renderer.render(l.scene, view, {}, image);
+    int step = 0;
+    for (auto _ : state) {
+        const int sign = step++ % 2 ? -1 : 1;
+        view.panByPixels(40 * sign, 25 * sign);
+        renderer.render(l.scene, view, {}, image);
+    }
+}
+
+// Arg: zoom factor over the fitted view; each step one wheel notch in or out about a point off
+// the centre.
+void BM_MapZoomStep(benchmark::State& state) {
+    Loaded& l = loaded();
+    MapViewport view = l.zoomed(static_cast<double>(state.range(0)));
+    MapRenderer renderer;
+    QImage image;
+    int step = 0;
+    for (auto _ : state) {
+        view.zoomAbout(610, 280, step++ % 2 ? 0.8 : 1.25);
+        renderer.render(l.scene, view, {}, image);
+    }
+}
+
+// Arg: zoom factor; a pick at a random pixel of the view, 6 pixels around it.
+void BM_MapPick(benchmark::State& state) {
+    Loaded& l = loaded();
+    const MapViewport view = l.zoomed(static_cast<double>(state.range(0)));
+    std::mt19937 random(11);
+    int hits = 0;
+    for (auto _ : state) {
+        const double px = random() % kViewWidth;
+        const double py = random() % kViewHeight;
+        hits += l.scene.pick(view.toMapX(px), view.toMapY(py), 6 / view.scale).isValid();
+    }
+    state.counters["hit share"] =
+        static_cast<double>(hits) / static_cast<double>(state.iterations());
+}
+
+// Arg: per thousand of the ground inside a square band; its rows are found and selected through
+// the selection models, and the map takes the selection back, as a Shift+drag does.
+void BM_MapBandSelect(benchmark::State& state) {
+    Loaded& l = loaded();
+    const MapRect all = l.scene.bounds();
+    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
+    const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
+                       all.minY + side * all.height()};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<int> points = l.scene.points().rowsIn(band);
+        l.scene.selectRows(0, points, MapScene::Selecting::Replace);
+        l.scene.selectRows(9, l.scene.boxes().rowsInside(band), MapScene::Selecting::Add);
+        rows = points.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    l.scene.selectRows(0, {}, MapScene::Selecting::Replace);
+}
+
+// Arg as above: the section 0 table view painting its first screen while the band's rows are
+// selected; the view asks the selection model about each cell it paints.
+void BM_TablePaintAfterBand(benchmark::State& state) {
+    Loaded& l = loaded();
+    QTableView view;
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.verticalHeader()->setDefaultSectionSize(20);
+    view.setModel(&l.points);
+    view.resize(1000, 700);
+    view.show();
+    QApplication::processEvents();
+    const MapRect all = l.scene.bounds();
+    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
+    MapScene scene;
+    scene.attachSection(&l.points, view.selectionModel());
+    scene.prepare();
+    scene.selectRows(0,
+                     scene.points().rowsIn({all.minX, all.minY, all.minX + side * all.width(),
+                                            all.minY + side * all.height()}),
+                     MapScene::Selecting::Replace);
+    for (auto _ : state)
+        view.viewport()->repaint();
+}
+
+void BM_MapMemoryPerRow(benchmark::State& state) {
+    Loaded& l = loaded();
+    MapRenderer renderer;
+    QImage image;
+    for (auto _ : state)
+        renderer.render(l.scene, l.zoomed(8), {}, image);  // the grid is built by now
+    const double pointRows = l.scene.points().rowCount();
+    const double boxRows = l.scene.boxes().rowCount();
+    state.counters["point bytes/row"] =
+        static_cast<double>(l.scene.points().memoryBytes()) / pointRows;
+    state.counters["box bytes/row"] = static_cast<double>(l.scene.boxes().memoryBytes()) / boxRows;
+    state.counters["bytes/row"] =
+        static_cast<double>(l.scene.points().memoryBytes() + l.scene.boxes().memoryBytes()) /
+        (pointRows + boxRows);
+    state.counters["view scratch MB"] = static_cast<double>(renderer.scratchBytes()) / 1e6;
+}
+
+// Arg 0: a table view alone; arg 1: the table view beside a shown map panel. From the start of
+// the load to the first painted table and map.
+void BM_OpenToFirstPaint(benchmark::State& state) {
+    const bool withMap = state.range(0) != 0;
+    Document document;
+    SectionModel points(document, 0, nullptr);
+    SectionModel boxes(document, 9, nullptr);
+    QWidget window;
+    auto* table = new QTableView(&window);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(20);
+    table->setModel(&points);
+    auto* layout = new QHBoxLayout(&window);
+    layout->addWidget(table);
+    MapPanel* map = nullptr;
+    if (withMap) {
+        map = new MapPanel(&window);
+        map->attachSection(&points, table->selectionModel());
+        map->attachSection(&boxes, nullptr);
+        layout->addWidget(map);
+    }
+    window.resize(1400, 800);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        Document next;
+        load(next);
+        points.beginDocumentChange();
+        boxes.beginDocumentChange();
+        document = std::move(next);
+        points.endDocumentChange();
+        boxes.endDocumentChange();
+        QApplication::processEvents();
+        table->viewport()->repaint();
+        if (map) map->view()->repaint();
+        state.PauseTiming();
+        QApplication::processEvents();  // the map reads its rows just after the first paint
+        state.ResumeTiming();
+    }
+}
+
+// From the first paint to the map drawn: the rows read just after it, then the picture.
+void BM_MapShownAfterOpen(benchmark::State& state) {
+    Loaded& l = loaded();
+    MapPanel panel;
+    panel.attachSection(&l.points, &l.pointSelection);
+    panel.attachSection(&l.boxes, &l.boxSelection);
+    panel.resize(kViewWidth, kViewHeight);
+    panel.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        panel.attachSection(&l.points, &l.pointSelection);  // as after a load
+        panel.attachSection(&l.boxes, &l.boxSelection);
+        panel.view()->repaint();        // the placeholder
+        QApplication::processEvents();  // reads the rows
+        panel.view()->repaint();        // the map
+    }
+}
+
+BENCHMARK(BM_MapReadRows)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_MapFullPicture)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_MapPanStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
+BENCHMARK(BM_MapBandSelect)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_MapShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+}  // namespace varn
+
+int main(int argc, char** argv) {
+    return varn::bench::runWidgetBenchmarks(argc, argv);
+}
