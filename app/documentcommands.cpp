@@ -19,6 +19,7 @@ bool MainWindow::loadPlacementFile(const QString& path) {
         return false;
     }
     showHeaderCounts();
+    rememberFile(path);
     setStatusMessage(isBigEndianPath(path)
                          ? QStringLiteral("Xenon Placement File opened successfully!")
                          : QStringLiteral("Windows Placement File opened successfully!"));
@@ -34,6 +35,7 @@ bool MainWindow::savePlacementFile(const QString& path) {
         return false;
     }
     showHeaderCounts();
+    rememberFile(path);
     setStatusMessage(isBigEndianPath(path)
                          ? QStringLiteral("Xenon Placement File saved successfully!")
                          : QStringLiteral("Windows Placement File saved successfully!"));

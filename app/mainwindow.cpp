@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "clipboardcommands.h"
 #include "filewatch.h"
 #include "itemeditor.h"
 #include "placementdocument.h"
@@ -19,7 +20,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QToolBar>
 
 namespace varn {
@@ -38,12 +39,12 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     createToolBar();
     createMenus();
     createHeaderPanel();
-    tabs_ = new QTabWidget(this);
+    tabs_ = new WrappingTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
-    tabs_->setUsesScrollButtons(true);
     setCentralWidget(tabs_);
     pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
     rowCommands_ = new RowCommands(*document_, *pages_, prompts_, this);
+    clipboard_ = new ClipboardCommands(*document_, *pages_, prompts_, this);
     createStatusBar();
     // The client area, below the menu bar, is 962 x 678 at first show.
     resize(962, 678 + menuBar()->sizeHint().height());

@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "hashdictionary.h"
+#include "recentfiles.h"
 #include "programfiles.h"
 #include "settingsfile.h"
 
@@ -13,13 +14,15 @@
 class QAction;
 class QLabel;
 class QProgressBar;
-class QTabWidget;
 class QTableWidget;
 class QToolBar;
 
 namespace varn {
 
+class WrappingTabWidget;
+
 class AboutBox;
+class ClipboardCommands;
 class PlacementDocument;
 class RowCommands;
 class SectionPages;
@@ -74,6 +77,11 @@ private:
     void createToolBar();
     void createMenus();
     void addRowItems(QMenu* edit);
+    void addRecentFilesMenu(QMenu* file);
+    void fillRecentFilesMenu(QMenu* menu);
+    void openRecentFile(const QString& path);
+    // The file was opened or saved: it goes first in the recent files.
+    void rememberFile(const QString& path);
     // The section of the tab in front.
     [[nodiscard]] int currentSection() const;
     void createStatusBar();
@@ -97,13 +105,14 @@ private:
 
     UserPrompts& prompts_;
     SettingsFile settings_;
+    RecentFiles recentFiles_{settings_};
     HashDictionary dictionary_;
     PlacementDocument* document_ = nullptr;
     bool writeHashTable_ = false;
     bool activeSectionsOnly_ = false;
 
     QToolBar* toolBar_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
+    WrappingTabWidget* tabs_ = nullptr;
     QTableWidget* headerGrid_ = nullptr;
     QLabel* statusPanels_[3] = {};
     QProgressBar* progressBar_ = nullptr;
@@ -112,6 +121,7 @@ private:
     QMenu* editMenu_ = nullptr;
     SectionPages* pages_ = nullptr;
     RowCommands* rowCommands_ = nullptr;
+    ClipboardCommands* clipboard_ = nullptr;
     std::unique_ptr<StatusProgress> progress_;
     SettingsDialog* settingsDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

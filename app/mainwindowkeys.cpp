@@ -1,13 +1,18 @@
-// The Edit menu's items for the rows of the tab in front, with their keys.
+// The Edit menu's items for the rows of the tab in front, with their keys, and the recent files
+// of the File menu.
 
 #include "mainwindow.h"
 
+#include "clipboardcommands.h"
+#include "filterbar.h"
 #include "rowcommands.h"
+#include "userprompts.h"
 #include "sectionpages.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 
 namespace varn {
@@ -33,10 +38,26 @@ void MainWindow::addRowItems(QMenu* edit) {
     auto onRows = [this](void (RowCommands::*command)(int)) {
         return [this, command] { (rowCommands_->*command)(currentSection()); };
     };
+    connect(addKeyedItem(edit, "Copy1", QStringLiteral("Copy"),
+                         QKeySequence::keyBindings(QKeySequence::Copy)),
+            &QAction::triggered, this, [this] {
+                const int rows = clipboard_->copyRows(currentSection());
+                if (rows > 0) setStatusMessage(QStringLiteral("%1 rows copied.").arg(rows));
+            });
+    connect(addKeyedItem(edit, "Paste1", QStringLiteral("Paste"),
+                         QKeySequence::keyBindings(QKeySequence::Paste)),
+            &QAction::triggered, this, [this] {
+                const int rows = clipboard_->pasteRows(currentSection());
+                if (rows > 0) setStatusMessage(QStringLiteral("%1 rows pasted.").arg(rows));
+            });
     QAction* selectAll = addKeyedItem(edit, "SelectAll1", QStringLiteral("Select All"),
                                       QKeySequence::keyBindings(QKeySequence::SelectAll));
     connect(selectAll, &QAction::triggered, this,
             [this] { pages_->page(currentSection()).view->selectAll(); });
+    connect(addKeyedItem(edit, "Find1", QStringLiteral("Find"),
+                         QKeySequence::keyBindings(QKeySequence::Find)),
+            &QAction::triggered, this,
+            [this] { pages_->page(currentSection()).filterBar->activate(); });
     edit->addSeparator();
     connect(addKeyedItem(edit, "EditRow1", QStringLiteral("Edit Item"),
                          {Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter}),
@@ -52,6 +73,40 @@ void MainWindow::addRowItems(QMenu* edit) {
     connect(addKeyedItem(edit, "GoToRow1", QStringLiteral("Go to Row..."),
                          {QKeySequence(Qt::CTRL | Qt::Key_G)}),
             &QAction::triggered, this, onRows(&RowCommands::goToRow));
+}
+
+void MainWindow::addRecentFilesMenu(QMenu* file) {
+    QMenu* recent = file->addMenu(QStringLiteral("Recent Files"));
+    recent->menuAction()->setObjectName(QStringLiteral("RecentFiles1"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(recent); });
+}
+
+void MainWindow::fillRecentFilesMenu(QMenu* menu) {
+    menu->clear();
+    const QStringList paths = recentFiles_.paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    if (paths.isEmpty()) menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void MainWindow::openRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        QString error;
+        if (!recentFiles_.remove(path, error)) showError(error);
+        prompts_.showNotice(this, QStringLiteral("\"%1\" no longer exists; it was taken off the "
+                                                 "recent files.")
+                                      .arg(path));
+        return;
+    }
+    openPath(path);
+}
+
+void MainWindow::rememberFile(const QString& path) {
+    QString error;
+    if (!recentFiles_.add(path, error)) showError(error);
 }
 
 }  // namespace varn

@@ -126,6 +126,7 @@ void MainWindow::createMenus() {
     open->setIcon(QIcon(QStringLiteral(":/art/toolbar-open.png")));
     open->setShortcuts(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::openFile);
+    addRecentFilesMenu(file);
     QAction* save = addItem(file, "Save1", QStringLiteral("Save"));
     save->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
     save->setShortcuts(QKeySequence::Save);

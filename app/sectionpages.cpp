@@ -1,5 +1,6 @@
 #include "sectionpages.h"
 
+#include "filterbar.h"
 #include "placementdocument.h"
 #include "sectionnames.h"
 #include "settingsfile.h"
@@ -8,7 +9,8 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
-#include <QTabWidget>
+#include <QShortcut>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -91,7 +93,7 @@ void SectionPage::selectRows(const std::vector<int>& rows) const {
     view->scrollTo(current);
 }
 
-SectionPages::SectionPages(PlacementDocument& document, QTabWidget* tabs, QMenu* viewMenu,
+SectionPages::SectionPages(PlacementDocument& document, WrappingTabWidget* tabs, QMenu* viewMenu,
                            QObject* parent)
     : QObject(parent), document_(document), tabs_(tabs) {
     stateIcons_ = {QIcon(QStringLiteral(":/art/tab-empty.png")),
@@ -125,9 +127,19 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     for (int column = page.model->visibleColumnCount(); column < page.model->columnCount();
          ++column)
         page.view->setColumnHidden(column, true);
+    page.filterBar = new FilterBar(*page.filter, page.tab);
     auto* layout = new QVBoxLayout(page.tab);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(page.filterBar);
     layout->addWidget(page.view);
+    // Esc in the table clears its filter too.
+    auto* clearFilter = new QShortcut(QKeySequence(Qt::Key_Escape), page.view);
+    clearFilter->setContext(Qt::WidgetShortcut);
+    FilterBar* bar = page.filterBar;
+    connect(clearFilter, &QShortcut::activated, bar, [bar] {
+        if (bar->isVisible()) bar->dismiss();
+    });
     tabs_->addTab(page.tab, stateIcons_[0], QString());
 
     page.viewItem = viewMenu->addAction(QStringLiteral("Section %1").arg(page.section));

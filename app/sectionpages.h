@@ -12,11 +12,13 @@
 
 class QAction;
 class QMenu;
-class QTabWidget;
 class QTableView;
 
 namespace varn {
 
+class WrappingTabWidget;
+
+class FilterBar;
 class PlacementDocument;
 class SettingsFile;
 
@@ -29,6 +31,7 @@ struct SectionPage {
     QTableView* view = nullptr;
     SectionModel* model = nullptr;
     RowFilterModel* filter = nullptr;
+    FilterBar* filterBar = nullptr;
     QAction* viewItem = nullptr;
     QString caption;  // the plain tab caption from the settings
 
@@ -49,7 +52,7 @@ struct SectionPage {
 class SectionPages : public QObject {
     Q_OBJECT
 public:
-    SectionPages(PlacementDocument& document, QTabWidget* tabs, QMenu* viewMenu, QObject* parent);
+    SectionPages(PlacementDocument& document, WrappingTabWidget* tabs, QMenu* viewMenu, QObject* parent);
 
     [[nodiscard]] SectionPage& page(int section);
     [[nodiscard]] std::array<SectionPage, kKnownSectionCount>& pages() { return pages_; }
@@ -76,7 +79,7 @@ private:
     [[nodiscard]] int tabIndex(const SectionPage& page) const;
 
     PlacementDocument& document_;
-    QTabWidget* tabs_;
+    WrappingTabWidget* tabs_;
     std::array<SectionPage, kKnownSectionCount> pages_;
     std::array<QIcon, 3> stateIcons_;
 };

@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -107,7 +107,7 @@ void BM_ResizeColumn(benchmark::State& state) {
 
 void BM_SwitchTabs(benchmark::State& state) {
     Window& w = loadedWindow();
-    auto* tabs = w.window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = w.window->findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
     bool lodCulls = false;
     for (auto _ : state) {
         lodCulls = !lodCulls;

@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 #include <QTableWidget>
 #include <QFileDialog>
@@ -26,8 +26,8 @@ using namespace varn::test;
 
 namespace {
 
-QTabWidget* tabsOf(MainWindow& w) {
-    return w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+WrappingTabWidget* tabsOf(MainWindow& w) {
+    return w.findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
 }
 
 int tabIndex(MainWindow& w, const char* tab) {

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 #include <QtTest>
 #include <QUndoStack>
@@ -48,7 +48,7 @@ QString shownNumber(MainWindow& w, int section, int row) {
 }
 
 QString tabText(MainWindow& w, int section) {
-    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = w.findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
     return tabs->tabText(tabs->indexOf(w.pages().page(section).tab));
 }
 
@@ -209,7 +209,7 @@ void RowCommandsTest::deletingTheLastRowEmptiesTheTab() {
     w.rowCommands().deleteSelectedRows(15);
     QCOMPARE(tabText(w, 15), QStringLiteral("Section 15"));
     QCOMPARE(tabState(w, 15), 0);
-    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = w.findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
     w.pages().showAllTabs();
     QVERIFY(tabs->isTabVisible(tabs->indexOf(w.pages().page(15).tab)));
     // Without a selected row, Delete does nothing at all.
@@ -253,7 +253,7 @@ void RowCommandsTest::doubleClickOpensTheEditor() {
     w.show();
     addRows(w, 2, 2);
     QTableView* view = w.pages().page(2).view;
-    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = w.findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
     w.pages().showAllTabs();
     tabs->setCurrentWidget(w.pages().page(2).tab);
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QTabWidget>
+#include "wrappingtabwidget.h"
 #include <QTableView>
 
 #include <algorithm>
@@ -54,7 +54,7 @@ void EditingRun::compareHistoryActions() {
 
 void EditingRun::compareWindow() {
     compareHistoryActions();
-    auto* tabs = window_.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = window_.findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"));
     for (const SectionShape& shape : testmodel::sectionShapes()) {
         const int section = shape.number;
         const std::vector<ModelRow>& rows = model_.rows(section);
