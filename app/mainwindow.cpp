@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "clipboardcommands.h"
 #include "filewatch.h"
+#include "interchangecommands.h"
 #include "itemeditor.h"
 #include "placementdocument.h"
 #include "rowcommands.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
     rowCommands_ = new RowCommands(*document_, *pages_, prompts_, this);
     clipboard_ = new ClipboardCommands(*document_, *pages_, prompts_, this);
+    interchange_ = new InterchangeCommands(*document_, prompts_, this);
     createStatusBar();
     // The client area, below the menu bar, is 962 x 678 at first show.
     resize(962, 678 + menuBar()->sizeHint().height());

@@ -23,6 +23,7 @@ class WrappingTabWidget;
 
 class AboutBox;
 class ClipboardCommands;
+class InterchangeCommands;
 class PlacementDocument;
 class RowCommands;
 class SectionPages;
@@ -78,6 +79,7 @@ private:
     void createMenus();
     void addRowItems(QMenu* edit);
     void addRecentFilesMenu(QMenu* file);
+    void addInterchangeItems(QMenu* file);
     void fillRecentFilesMenu(QMenu* menu);
     void openRecentFile(const QString& path);
     // The file was opened or saved: it goes first in the recent files.
@@ -122,6 +124,7 @@ private:
     SectionPages* pages_ = nullptr;
     RowCommands* rowCommands_ = nullptr;
     ClipboardCommands* clipboard_ = nullptr;
+    InterchangeCommands* interchange_ = nullptr;
     std::unique_ptr<StatusProgress> progress_;
     SettingsDialog* settingsDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

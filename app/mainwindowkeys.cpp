@@ -1,10 +1,11 @@
-// The Edit menu's items for the rows of the tab in front, with their keys, and the recent files
-// of the File menu.
+// The Edit menu's items for the rows of the tab in front, with their keys; the recent files,
+// export and import of the File menu.
 
 #include "mainwindow.h"
 
 #include "clipboardcommands.h"
 #include "filterbar.h"
+#include "interchangecommands.h"
 #include "rowcommands.h"
 #include "userprompts.h"
 #include "sectionpages.h"
@@ -73,6 +74,17 @@ void MainWindow::addRowItems(QMenu* edit) {
     connect(addKeyedItem(edit, "GoToRow1", QStringLiteral("Go to Row..."),
                          {QKeySequence(Qt::CTRL | Qt::Key_G)}),
             &QAction::triggered, this, onRows(&RowCommands::goToRow));
+}
+
+void MainWindow::addInterchangeItems(QMenu* file) {
+    auto report = [this](const QString& message) {
+        if (!message.isEmpty()) setStatusMessage(message);
+    };
+    connect(addKeyedItem(file, "Export1", QStringLiteral("Export"), {}), &QAction::triggered, this,
+            [this, report] { report(interchange_->exportFile(currentSection())); });
+    connect(addKeyedItem(file, "ImportCsv1", QStringLiteral("Import CSV into Section..."), {}),
+            &QAction::triggered, this,
+            [this, report] { report(interchange_->importCsv(currentSection())); });
 }
 
 void MainWindow::addRecentFilesMenu(QMenu* file) {

@@ -135,6 +135,7 @@ void MainWindow::createMenus() {
     saveAs->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
     saveAs->setShortcuts(QKeySequence::SaveAs);
     connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
+    addInterchangeItems(file);
     file->addSeparator();
     QAction* exit = addItem(file, "Exit1", QStringLiteral("Exit"));
     exit->setShortcuts(QKeySequence::Quit);

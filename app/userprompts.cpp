@@ -89,4 +89,45 @@ void DialogPrompts::showNotice(QWidget* parent, const QString& message) {
     QMessageBox::information(parent, QStringLiteral("Varn Placement Editor"), message);
 }
 
+QString DialogPrompts::askExportPath(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString csv = QStringLiteral("CSV of the current section (*.csv)");
+    const QString json = QStringLiteral("JSON of the whole document (*.json)");
+    dialog.setNameFilters({csv, json});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, json](const QString& filter) {
+                         dialog.setDefaultSuffix(filter == json ? QStringLiteral("json")
+                                                                : QStringLiteral("csv"));
+                     });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString DialogPrompts::askImportPath(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import CSV into Section"), {},
+                                        QStringLiteral("CSV files (*.csv);;All Files (*)"));
+}
+
+UserPrompts::ImportChoice DialogPrompts::askImportMode(QWidget* parent, const QString& path,
+                                                       int rows, int section, int existing) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Varn Placement Editor"),
+                    QStringLiteral("%1 rows of \"%2\" are ready for Section %3.")
+                        .arg(rows)
+                        .arg(path)
+                        .arg(section),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(
+        QStringLiteral("Replace the section's %1 rows with them, or append them after those?")
+            .arg(existing));
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QStringLiteral("Append"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(append);
+    box.exec();
+    if (box.clickedButton() == replace) return ImportChoice::Replace;
+    if (box.clickedButton() == append) return ImportChoice::Append;
+    return ImportChoice::Cancel;
+}
+
 }  // namespace varn

@@ -26,6 +26,15 @@ public:
     virtual bool askReloadChangedFile(QWidget* parent, const QString& path) = 0;
     // A note that needs no answer.
     virtual void showNotice(QWidget* parent, const QString& message) = 0;
+    // Where File > Export writes: a .csv (the section) or a .json (the document) name; empty
+    // when the user cancels.
+    virtual QString askExportPath(QWidget* parent) = 0;
+    // The CSV file to import; empty when the user cancels.
+    virtual QString askImportPath(QWidget* parent) = 0;
+    enum class ImportChoice { Replace, Append, Cancel };
+    // rows read from path go into section, which holds existing rows now.
+    virtual ImportChoice askImportMode(QWidget* parent, const QString& path, int rows, int section,
+                                       int existing) = 0;
 };
 
 // The real dialogs.
@@ -38,6 +47,10 @@ public:
     int askRowNumber(QWidget* parent, int current, int last) override;
     bool askReloadChangedFile(QWidget* parent, const QString& path) override;
     void showNotice(QWidget* parent, const QString& message) override;
+    QString askExportPath(QWidget* parent) override;
+    QString askImportPath(QWidget* parent) override;
+    ImportChoice askImportMode(QWidget* parent, const QString& path, int rows, int section,
+                               int existing) override;
 };
 
 }  // namespace varn

@@ -28,6 +28,11 @@ public:
     UnsavedChoice askUnsavedChanges(QWidget*) override { return UnsavedChoice::Discard; }
     int askRowNumber(QWidget*, int, int) override { return -1; }
     bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
+    QString askExportPath(QWidget*) override { return {}; }
+    QString askImportPath(QWidget*) override { return {}; }
+    ImportChoice askImportMode(QWidget*, const QString&, int, int, int) override {
+        return ImportChoice::Cancel;
+    }
     void showNotice(QWidget*, const QString&) override {}
 };
 

@@ -40,6 +40,12 @@ public:
         return reloadAnswer;
     }
     void showNotice(QWidget*, const QString& message) override { notices << message; }
+    QString askExportPath(QWidget*) override { return exportPath; }
+    QString askImportPath(QWidget*) override { return importPath; }
+    ImportChoice askImportMode(QWidget*, const QString&, int rows, int, int) override {
+        importRowsAsked = rows;
+        return importChoice;
+    }
 
     QStringList errors;
     QStringList openPaths;
@@ -52,6 +58,10 @@ public:
     int reloadQuestions = 0;
     bool reloadAnswer = false;
     QStringList notices;
+    QString exportPath;
+    QString importPath;
+    ImportChoice importChoice = ImportChoice::Cancel;
+    int importRowsAsked = -1;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.
