@@ -37,8 +37,9 @@ struct LoadedDocument {
 };
 
 LoadedDocument& loaded() {
-    static LoadedDocument d;
-    return d;
+    // Never destroyed: the application object goes first, and widgets may not outlive it.
+    static LoadedDocument* d = new LoadedDocument;
+    return *d;
 }
 
 constexpr int kMiddleRow = 500'000;

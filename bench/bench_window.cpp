@@ -1,18 +1,24 @@
 // The window on the benchmark file: from the Open confirmation to the first painted rows, then
-// scrolling, resizing a column and switching tabs, each until the view has painted again.
+// scrolling, resizing a column and switching tabs, each until the view has painted again; and
+// many rows at once: delete and its undo, Select All + Copy, Paste.
 
 #include "benchfile.h"
 #include "widgetbenchmain.h"
 #include "mainwindow.h"
 #include "sectionpages.h"
+#include "placementdocument.h"
+#include "rowcommands.h"
 #include "userprompts.h"
+#include "wrappingtabwidget.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QAction>
+#include <QClipboard>
 #include <QScrollBar>
-#include "wrappingtabwidget.h"
 #include <QTableView>
+#include <QUndoStack>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -60,11 +66,12 @@ struct Window {
 };
 
 Window& loadedWindow() {
-    static Window w;
-    static bool loaded = w.window->loadPlacementFile(bench::benchFile());
+    // Never destroyed: the application object goes first, and widgets may not outlive it.
+    static Window* w = new Window;
+    static bool loaded = w->window->loadPlacementFile(bench::benchFile());
     if (!loaded) std::abort();
     QApplication::processEvents();  // the views lay themselves out for the new rows
-    return w;
+    return *w;
 }
 
 void BM_OpenToFirstPaint(benchmark::State& state) {
@@ -123,11 +130,83 @@ void BM_SwitchTabs(benchmark::State& state) {
     }
 }
 
+void trigger(Window& w, const char* item) {
+    w.window->findChild<QAction*>(QLatin1String(item))->trigger();
+}
+
+void showSection(Window& w, int section) {
+    w.window->findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"))
+        ->setCurrentWidget(w.window->pages().page(section).tab);
+}
+
+// 100,000 selected rows of the million deleted as one step, then that step undone; the rows
+// every tenth one (scattered) or the first 100,000 (one run).
+void deleteAndUndo(benchmark::State& state, bool timeUndo) {
+    Window& w = loadedWindow();
+    SectionPage& page = w.window->pages().page(0);
+    const int spacing = static_cast<int>(state.range(0));
+    std::vector<int> rows;
+    for (int row = 0; rows.size() < 100'000; row += spacing)
+        rows.push_back(row);
+    QUndoStack& history = w.window->placementDocument().undoStack();
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.selectRows(rows);
+        if (!timeUndo) state.ResumeTiming();
+        w.window->rowCommands().deleteSelectedRows(0);
+        w.paint(0);
+        if (!timeUndo) state.PauseTiming();
+        if (timeUndo) state.ResumeTiming();
+        history.undo();
+        w.paint(0);
+        if (timeUndo) state.PauseTiming();
+        state.ResumeTiming();
+    }
+}
+void BM_DeleteHundredThousandRows(benchmark::State& state) {
+    deleteAndUndo(state, false);
+}
+void BM_UndoDeleteHundredThousandRows(benchmark::State& state) {
+    deleteAndUndo(state, true);
+}
+
+// Section 9 holds 100,000 rows: all of them selected and copied.
+void BM_SelectAllCopyHundredThousandRows(benchmark::State& state) {
+    Window& w = loadedWindow();
+    showSection(w, 9);
+    for (auto _ : state) {
+        trigger(w, "SelectAll1");
+        trigger(w, "Copy1");
+    }
+    state.counters["characters"] = static_cast<double>(QGuiApplication::clipboard()->text().size());
+}
+
+// Those rows pasted at the end of section 9 as one step (the step undone between runs).
+void BM_PasteHundredThousandRows(benchmark::State& state) {
+    Window& w = loadedWindow();
+    showSection(w, 9);
+    trigger(w, "SelectAll1");
+    trigger(w, "Copy1");
+    QUndoStack& history = w.window->placementDocument().undoStack();
+    for (auto _ : state) {
+        w.window->pages().page(9).selectRows({});
+        trigger(w, "Paste1");
+        w.paint(9);
+        state.PauseTiming();
+        history.undo();
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(BM_OpenToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollToTheEnd)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ResizeColumn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchTabs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteHundredThousandRows)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_UndoDeleteHundredThousandRows)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SelectAllCopyHundredThousandRows)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PasteHundredThousandRows)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace varn
