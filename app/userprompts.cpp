@@ -24,28 +24,46 @@ QString DialogPrompts::askOpenPath(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+namespace {
+
+struct SaveFilter {
+    QString filter;
+    QString suffix;  // what a name typed without one gets
+};
+
+// A save dialog whose chosen filter gives the suffix of a bare name; the first filter (or the
+// one chosen) to begin with.
+QString askSaveName(QFileDialog& dialog, const QList<SaveFilter>& filters, int chosen) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList names;
+    for (const SaveFilter& f : filters)
+        names << f.filter;
+    dialog.setNameFilters(names);
+    dialog.selectNameFilter(filters[chosen].filter);
+    dialog.setDefaultSuffix(filters[chosen].suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters](const QString& selected) {
+                         for (const SaveFilter& f : filters)
+                             if (f.filter == selected) dialog.setDefaultSuffix(f.suffix);
+                     });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+}  // namespace
+
 QString DialogPrompts::askSavePath(QWidget* parent, const QString& currentPath) {
     QFileDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The name decides the byte order of what is written: .xpl big-endian, else little-endian.
-    const QString windowsFilter = QStringLiteral("Windows Placement File (.wpl) (*.wpl)");
-    const QString xenonFilter = QStringLiteral("Xenon Placement File (.xpl) (*.xpl)");
-    dialog.setNameFilters({windowsFilter, xenonFilter});
-    dialog.setDefaultSuffix(QStringLiteral("wpl"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, xenonFilter](const QString& filter) {
-                         dialog.setDefaultSuffix(filter == xenonFilter ? QStringLiteral("xpl")
-                                                                       : QStringLiteral("wpl"));
-                     });
-    if (isBigEndianPath(currentPath)) {
-        dialog.selectNameFilter(xenonFilter);
-        dialog.setDefaultSuffix(QStringLiteral("xpl"));
-    }
     // Replacing a file is what Save is for; the program never asked before doing it.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!currentPath.isEmpty()) dialog.selectFile(currentPath);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    // The name decides the byte order of what is written: .xpl big-endian, else little-endian.
+    return askSaveName(dialog,
+                       {{QStringLiteral("Windows Placement File (.wpl) (*.wpl)"),
+                         QStringLiteral("wpl")},
+                        {QStringLiteral("Xenon Placement File (.xpl) (*.xpl)"),
+                         QStringLiteral("xpl")}},
+                       isBigEndianPath(currentPath) ? 1 : 0);
 }
 
 UserPrompts::UnsavedChoice DialogPrompts::askUnsavedChanges(QWidget* parent) {
@@ -91,17 +109,11 @@ void DialogPrompts::showNotice(QWidget* parent, const QString& message) {
 
 QString DialogPrompts::askExportPath(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("Export"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString csv = QStringLiteral("CSV of the current section (*.csv)");
-    const QString json = QStringLiteral("JSON of the whole document (*.json)");
-    dialog.setNameFilters({csv, json});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, json](const QString& filter) {
-                         dialog.setDefaultSuffix(filter == json ? QStringLiteral("json")
-                                                                : QStringLiteral("csv"));
-                     });
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return askSaveName(dialog,
+                       {{QStringLiteral("CSV of the current section (*.csv)"), QStringLiteral("csv")},
+                        {QStringLiteral("JSON of the whole document (*.json)"),
+                         QStringLiteral("json")}},
+                       0);
 }
 
 QString DialogPrompts::askImportPath(QWidget* parent) {

@@ -3,6 +3,7 @@
 
 #include "addrowcommand.h"
 #include "benchfile.h"
+#include "widgetbenchmain.h"
 #include "deleterowscommand.h"
 #include "editrowcommand.h"
 #include "placementdocument.h"
@@ -131,11 +132,5 @@ BENCHMARK(BM_TenThousandEdits)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace varn
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return varn::bench::runWidgetBenchmarks(argc, argv);
 }

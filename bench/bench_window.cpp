@@ -8,7 +8,7 @@
 #include "sectionpages.h"
 #include "placementdocument.h"
 #include "rowcommands.h"
-#include "userprompts.h"
+#include "consoleprompts.h"
 #include "wrappingtabwidget.h"
 
 #include <QApplication>
@@ -25,22 +25,6 @@
 
 namespace varn {
 namespace {
-
-class SilentPrompts : public UserPrompts {
-public:
-    void showError(QWidget*, const QString& message) override { qFatal("%s", qPrintable(message)); }
-    QString askOpenPath(QWidget*) override { return {}; }
-    QString askSavePath(QWidget*, const QString&) override { return {}; }
-    UnsavedChoice askUnsavedChanges(QWidget*) override { return UnsavedChoice::Discard; }
-    int askRowNumber(QWidget*, int, int) override { return -1; }
-    bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
-    QString askExportPath(QWidget*) override { return {}; }
-    QString askImportPath(QWidget*) override { return {}; }
-    ImportChoice askImportMode(QWidget*, const QString&, int, int, int) override {
-        return ImportChoice::Cancel;
-    }
-    void showNotice(QWidget*, const QString&) override {}
-};
 
 struct Window {
     Window() {
@@ -61,7 +45,7 @@ struct Window {
     void paint(int section) { view(section)->viewport()->repaint(); }
 
     QTemporaryDir folder;
-    SilentPrompts prompts;
+    ConsolePrompts prompts;  // a message goes to stderr; a failed load stops the run
     std::unique_ptr<MainWindow> window;
 };
 
