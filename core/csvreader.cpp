@@ -216,7 +216,8 @@ public:
     std::string_view text() const override { return {buffer_.get(), size_}; }
     bool ended() const override { return ended_; }
     bool more(std::size_t consumed, QString& error) override {
-        std::memmove(buffer_.get(), buffer_.get() + consumed, size_ - consumed);
+        // Nothing to keep (and no buffer yet) before the first piece.
+        if (consumed < size_) std::memmove(buffer_.get(), buffer_.get() + consumed, size_ - consumed);
         size_ -= consumed;
         if (capacity_ - size_ < kPiece / 2) {  // a record longer than the buffer
             const std::size_t capacity = std::max(kPiece, 2 * capacity_);
