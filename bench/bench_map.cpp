@@ -38,8 +38,8 @@ void load(Document& document) {
 struct Loaded {
     Loaded() {
         load(document);
-        scene.attachSection(&points, &pointSelection);
-        scene.attachSection(&boxes, &boxSelection);
+        scene.attachSection(&points, nullptr, &pointSelection);
+        scene.attachSection(&boxes, nullptr, &boxSelection);
         scene.prepare();
         fitted.width = kViewWidth;
         fitted.height = kViewHeight;
@@ -72,8 +72,8 @@ Loaded& loaded() {
 void BM_MapReadRows(benchmark::State& state) {
     Loaded& l = loaded();
     for (auto _ : state) {
-        l.scene.attachSection(&l.points, &l.pointSelection);  // marks section 0 stale
-        l.scene.attachSection(&l.boxes, &l.boxSelection);
+        l.scene.attachSection(&l.points, nullptr, &l.pointSelection);  // marks section 0 stale
+        l.scene.attachSection(&l.boxes, nullptr, &l.boxSelection);
         l.scene.prepare();
     }
     state.counters["rows"] = static_cast<double>(l.rows());
@@ -165,7 +165,7 @@ void BM_TablePaintAfterBand(benchmark::State& state) {
     const MapRect all = l.scene.bounds();
     const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
     MapScene scene;
-    scene.attachSection(&l.points, view.selectionModel());
+    scene.attachSection(&l.points, nullptr, view.selectionModel());
     scene.prepare();
     scene.selectRows(0,
                      scene.points().rowsIn({all.minX, all.minY, all.minX + side * all.width(),
@@ -209,8 +209,8 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
     MapPanel* map = nullptr;
     if (withMap) {
         map = new MapPanel(&window);
-        map->attachSection(&points, table->selectionModel());
-        map->attachSection(&boxes, nullptr);
+        map->attachSection(&points, nullptr, table->selectionModel());
+        map->attachSection(&boxes, nullptr, nullptr);
         layout->addWidget(map);
     }
     window.resize(1400, 800);
@@ -237,14 +237,14 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
 void BM_MapShownAfterOpen(benchmark::State& state) {
     Loaded& l = loaded();
     MapPanel panel;
-    panel.attachSection(&l.points, &l.pointSelection);
-    panel.attachSection(&l.boxes, &l.boxSelection);
+    panel.attachSection(&l.points, nullptr, &l.pointSelection);
+    panel.attachSection(&l.boxes, nullptr, &l.boxSelection);
     panel.resize(kViewWidth, kViewHeight);
     panel.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        panel.attachSection(&l.points, &l.pointSelection);  // as after a load
-        panel.attachSection(&l.boxes, &l.boxSelection);
+        panel.attachSection(&l.points, nullptr, &l.pointSelection);  // as after a load
+        panel.attachSection(&l.boxes, nullptr, &l.boxSelection);
         panel.view()->repaint();        // the placeholder
         QApplication::processEvents();  // reads the rows
         panel.view()->repaint();        // the map
