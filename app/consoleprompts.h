@@ -16,6 +16,7 @@ public:
     int askRowNumber(QWidget*, int, int) override { return -1; }
     bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
     void showNotice(QWidget* parent, const QString& message) override;
+    QString askPicturePath(QWidget*) override { return {}; }
 
     [[nodiscard]] int errorCount() const { return errorCount_; }
 

@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "filewatch.h"
 #include "itemeditor.h"
+#include "mapdock.h"
 #include "placementdocument.h"
 #include "rowcommands.h"
 #include "sectionpages.h"
@@ -45,6 +46,9 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
     rowCommands_ = new RowCommands(*document_, *pages_, prompts_, this);
     createStatusBar();
+    new MapDock({*this, *pages_, viewMenu_, settings_, prompts_,
+                 [this](QWidget* tab) { tabs_->setCurrentWidget(tab); },
+                 [this](const QString& text) { setStatusMessage(text); }});
     // The client area, below the menu bar, is 962 x 678 at first show.
     resize(962, 678 + menuBar()->sizeHint().height());
 

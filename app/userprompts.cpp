@@ -89,4 +89,13 @@ void DialogPrompts::showNotice(QWidget* parent, const QString& message) {
     QMessageBox::information(parent, QStringLiteral("Varn Placement Editor"), message);
 }
 
+QString DialogPrompts::askPicturePath(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Export Map Picture"));
+    dialog.setObjectName(QStringLiteral("MapPictureDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG Pictures (*.png)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace varn

@@ -26,6 +26,8 @@ public:
     virtual bool askReloadChangedFile(QWidget* parent, const QString& path) = 0;
     // A note that needs no answer.
     virtual void showNotice(QWidget* parent, const QString& message) = 0;
+    // The PNG file to write the map picture to; empty when the user cancels.
+    virtual QString askPicturePath(QWidget* parent) = 0;
 };
 
 // The real dialogs.
@@ -38,6 +40,7 @@ public:
     int askRowNumber(QWidget* parent, int current, int last) override;
     bool askReloadChangedFile(QWidget* parent, const QString& path) override;
     void showNotice(QWidget* parent, const QString& message) override;
+    QString askPicturePath(QWidget* parent) override;
 };
 
 }  // namespace varn

@@ -29,6 +29,7 @@ public:
     int askRowNumber(QWidget*, int, int) override { return -1; }
     bool askReloadChangedFile(QWidget*, const QString&) override { return false; }
     void showNotice(QWidget*, const QString&) override {}
+    QString askPicturePath(QWidget*) override { return {}; }
 };
 
 struct Window {

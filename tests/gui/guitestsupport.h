@@ -40,6 +40,9 @@ public:
         return reloadAnswer;
     }
     void showNotice(QWidget*, const QString& message) override { notices << message; }
+    QString askPicturePath(QWidget*) override {
+        return picturePaths.isEmpty() ? QString() : picturePaths.takeFirst();
+    }
 
     QStringList errors;
     QStringList openPaths;
@@ -52,6 +55,7 @@ public:
     int reloadQuestions = 0;
     bool reloadAnswer = false;
     QStringList notices;
+    QStringList picturePaths;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.
