@@ -1,6 +1,7 @@
 // The map on the benchmark file (1,000,000 points, 100,000 boxes): reading the rows, a full
-// picture, pan and zoom steps at several zoom levels, picking, the memory the map keeps per row,
-// and whether an attached map delays the first paint after opening the file.
+// picture, pan and zoom steps at several zoom levels, picking, following the tables' filters and
+// bulk row changes, the memory the map keeps per row, and whether an attached map delays the
+// first paint after opening the file.
 
 #include "benchfile.h"
 #include "widgetbenchmain.h"
@@ -9,9 +10,11 @@
 #include "mapscene.h"
 #include "mapview.h"
 #include "placementfile.h"
+#include "rowfiltermodel.h"
 #include "sectionmodel.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -192,6 +195,93 @@ void BM_MapMemoryPerRow(benchmark::State& state) {
     state.counters["view scratch MB"] = static_cast<double>(renderer.scratchBytes()) / 1e6;
 }
 
+// The window's arrangement on its own copy of the file: each table shows its section through a
+// filter model, whose selection model the map follows; the filter keeps every other row.
+struct ThroughFilters {
+    ThroughFilters() {
+        load(document);
+        for (int row = 0; row < points.rowCount(); row += 2)
+            everyOther.push_back(row);
+        scene.attachSection(&points, &pointRows, &pointSelection);
+        scene.attachSection(&boxes, &boxRows, &boxSelection);
+        pointRows.setFilter(everyOther, keepsEven);
+        scene.prepare();
+        fitted.width = kViewWidth;
+        fitted.height = kViewHeight;
+        fitted.fit(scene.bounds(), 24);
+    }
+    static bool keepsEven(int row) { return row % 2 == 0; }
+
+    Document document;
+    SectionModel points{document, 0, nullptr};
+    SectionModel boxes{document, 9, nullptr};
+    RowFilterModel pointRows{points, nullptr};
+    RowFilterModel boxRows{boxes, nullptr};
+    QItemSelectionModel pointSelection{&pointRows};
+    QItemSelectionModel boxSelection{&boxRows};
+    MapScene scene;
+    MapViewport fitted;
+    std::vector<int> everyOther;
+};
+
+ThroughFilters& throughFilters() {
+    static ThroughFilters f;
+    return f;
+}
+
+// The filter cleared and set again: the map dims the rows it hides, over all 1,000,000.
+void BM_MapFollowsFilter(benchmark::State& state) {
+    ThroughFilters& f = throughFilters();
+    for (auto _ : state) {
+        f.pointRows.clearFilter();
+        f.pointRows.setFilter(f.everyOther, ThroughFilters::keepsEven);
+    }
+}
+
+// Arg as in BM_MapBandSelect, while the filter hides every other row: the band's rows become
+// shown rows for the table's selection and back into section rows for the map.
+void BM_MapBandSelectThroughFilter(benchmark::State& state) {
+    ThroughFilters& f = throughFilters();
+    const MapRect all = f.scene.bounds();
+    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
+    const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
+                       all.minY + side * all.height()};
+    for (auto _ : state) {
+        f.scene.selectRows(0, f.scene.points().rowsIn(band), MapScene::Selecting::Replace);
+        f.scene.selectRows(9, f.scene.boxes().rowsInside(band), MapScene::Selecting::Add);
+    }
+    state.counters["table ranges"] = static_cast<double>(f.pointSelection.selection().size());
+    f.scene.selectRows(0, {}, MapScene::Selecting::Replace);
+}
+
+// 100,000 scattered section 0 rows deleted, then put back as Undo does, each in one reset; the
+// map reads the rows again and draws the picture after each step.
+void BM_MapBulkDeleteAndUndo(benchmark::State& state) {
+    ThroughFilters& f = throughFilters();
+    std::vector<int> taken;
+    for (int row = 5; row < f.points.rowCount(); row += 10)
+        taken.push_back(row);
+    MapRenderer renderer;
+    QImage image;
+    QElapsedTimer clock;
+    qint64 mapNanoseconds = 0;  // the map's share: reading and drawing
+    const auto redraw = [&] {
+        clock.start();
+        f.scene.prepare();
+        renderer.render(f.scene, f.fitted, {}, image);
+        mapNanoseconds += clock.nsecsElapsed();
+    };
+    for (auto _ : state) {
+        RowBlock block = f.points.takeRows(taken);
+        redraw();
+        f.points.insertRows(taken, std::move(block));
+        redraw();
+    }
+    state.counters["rows taken"] = static_cast<double>(taken.size());
+    state.counters["map ms per step"] =
+        static_cast<double>(mapNanoseconds) / 1e6 / (2.0 * static_cast<double>(state.iterations()));
+}
+
 // Arg 0: a table view alone; arg 1: the table view beside a shown map panel. From the start of
 // the load to the first painted table and map.
 void BM_OpenToFirstPaint(benchmark::State& state) {
@@ -258,6 +348,9 @@ BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond
 BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
 BENCHMARK(BM_MapBandSelect)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapFollowsFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapBandSelectThroughFilter)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapBulkDeleteAndUndo)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(5);

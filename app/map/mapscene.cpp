@@ -149,7 +149,7 @@ void MapScene::read(Link& link) {
     }
     link.layer->readAll(link.model->table());
     reapplySelection(link);
-    applyFilter(link, 0, link.layer->rowCount() - 1);
+    applyWholeFilter(link);
 }
 
 // Selected rows of the table view, which are rows of the filter model when there is one: a
@@ -191,10 +191,26 @@ void MapScene::followShownRows(Link& link) {
         link.filter = nullptr;
     }
     if (link.stale) return;
-    link.layer->clearMark(kRowFilteredOut);
-    applyFilter(link, 0, link.layer->rowCount() - 1);
+    applyWholeFilter(link);
     reapplySelection(link);
     touch();
+}
+
+// Every row against the filter. A filter model's kept rows are walked once, where asking it row
+// by row would search them for each of a million rows.
+void MapScene::applyWholeFilter(Link& link) {
+    MapLayer& layer = *link.layer;
+    const RowFilterModel* shown = link.shownRows;
+    if (!shown || !shown->isFiltering()) {
+        layer.clearMark(kRowFilteredOut);
+        applyFilter(link, 0, layer.rowCount() - 1);
+        return;
+    }
+    layer.setMark(0, layer.rowCount() - 1, kRowFilteredOut, true);
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const int kept = shown->sourceRow(row);
+        layer.setMark(kept, kept, kRowFilteredOut, false);
+    }
 }
 
 void MapScene::applyFilter(Link& link, int first, int last) {

@@ -101,6 +101,7 @@ private:
     void reapplySelection(Link& link);
     void followShownRows(Link& link);
     void applyFilter(Link& link, int first, int last);
+    void applyWholeFilter(Link& link);
     void revealRows(Link& link, const std::vector<int>& rows, Selecting how);
     void rowsChanged(Link& link, int first, int last, int firstColumn, int lastColumn);
     void touch();
