@@ -37,12 +37,16 @@ void load(Document& document) {
         qFatal("%s", qPrintable(error));
 }
 
-// The document, its two section models and the map scene over them, read.
+// The document, its two section models and the map scene over them, read. Through filters, as
+// in the window: each table shows its section through a filter model, whose selection model the
+// map follows.
 struct Loaded {
-    Loaded() {
+    explicit Loaded(bool throughFilters = false)
+        : pointSelection(throughFilters ? static_cast<QAbstractItemModel*>(&pointRows) : &points),
+          boxSelection(throughFilters ? static_cast<QAbstractItemModel*>(&boxRows) : &boxes) {
         load(document);
-        scene.attachSection(&points, nullptr, &pointSelection);
-        scene.attachSection(&boxes, nullptr, &boxSelection);
+        scene.attachSection(&points, throughFilters ? &pointRows : nullptr, &pointSelection);
+        scene.attachSection(&boxes, throughFilters ? &boxRows : nullptr, &boxSelection);
         scene.prepare();
         fitted.width = kViewWidth;
         fitted.height = kViewHeight;
@@ -61,14 +65,39 @@ struct Loaded {
     Document document;
     SectionModel points{document, 0, nullptr};
     SectionModel boxes{document, 9, nullptr};
-    QItemSelectionModel pointSelection{&points};
-    QItemSelectionModel boxSelection{&boxes};
+    RowFilterModel pointRows{points, nullptr};
+    RowFilterModel boxRows{boxes, nullptr};
+    QItemSelectionModel pointSelection;
+    QItemSelectionModel boxSelection;
     MapScene scene;
     MapViewport fitted;
 };
 
 Loaded& loaded() {
     static Loaded l;
+    return l;
+}
+
+bool keepsEven(int row) {
+    return row % 2 == 0;
+}
+
+// Every other section 0 row.
+std::vector<int> evenRows(const Loaded& l) {
+    std::vector<int> rows;
+    for (int row = 0; row < l.points.rowCount(); row += 2)
+        rows.push_back(row);
+    return rows;
+}
+
+// A copy of the file read through filters; the section 0 filter keeps every other row.
+Loaded& throughFilters() {
+    static Loaded l(true);
+    static const bool filtered = [] {
+        l.pointRows.setFilter(evenRows(l), keepsEven);
+        return true;
+    }();
+    (void)filtered;
     return l;
 }
 
@@ -135,10 +164,12 @@ void BM_MapPick(benchmark::State& state) {
         static_cast<double>(hits) / static_cast<double>(state.iterations());
 }
 
-// Arg: per thousand of the ground inside a square band; its rows are found and selected through
-// the selection models, and the map takes the selection back, as a Shift+drag does.
+// Arg 0: per thousand of the ground inside a square band; its rows are found and selected
+// through the selection models, and the map takes the selection back, as a Shift+drag does.
+// Arg 1: 1 when the tables show their rows through filter models and the section 0 filter hides
+// every other row: the band's rows become shown rows and back.
 void BM_MapBandSelect(benchmark::State& state) {
-    Loaded& l = loaded();
+    Loaded& l = state.range(1) != 0 ? throughFilters() : loaded();
     const MapRect all = l.scene.bounds();
     const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
     const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
@@ -151,6 +182,7 @@ void BM_MapBandSelect(benchmark::State& state) {
         rows = points.size();
     }
     state.counters["rows"] = static_cast<double>(rows);
+    state.counters["table ranges"] = static_cast<double>(l.pointSelection.selection().size());
     l.scene.selectRows(0, {}, MapScene::Selecting::Replace);
 }
 
@@ -195,69 +227,20 @@ void BM_MapMemoryPerRow(benchmark::State& state) {
     state.counters["view scratch MB"] = static_cast<double>(renderer.scratchBytes()) / 1e6;
 }
 
-// The window's arrangement on its own copy of the file: each table shows its section through a
-// filter model, whose selection model the map follows; the filter keeps every other row.
-struct ThroughFilters {
-    ThroughFilters() {
-        load(document);
-        for (int row = 0; row < points.rowCount(); row += 2)
-            everyOther.push_back(row);
-        scene.attachSection(&points, &pointRows, &pointSelection);
-        scene.attachSection(&boxes, &boxRows, &boxSelection);
-        pointRows.setFilter(everyOther, keepsEven);
-        scene.prepare();
-        fitted.width = kViewWidth;
-        fitted.height = kViewHeight;
-        fitted.fit(scene.bounds(), 24);
-    }
-    static bool keepsEven(int row) { return row % 2 == 0; }
-
-    Document document;
-    SectionModel points{document, 0, nullptr};
-    SectionModel boxes{document, 9, nullptr};
-    RowFilterModel pointRows{points, nullptr};
-    RowFilterModel boxRows{boxes, nullptr};
-    QItemSelectionModel pointSelection{&pointRows};
-    QItemSelectionModel boxSelection{&boxRows};
-    MapScene scene;
-    MapViewport fitted;
-    std::vector<int> everyOther;
-};
-
-ThroughFilters& throughFilters() {
-    static ThroughFilters f;
-    return f;
-}
-
 // The filter cleared and set again: the map dims the rows it hides, over all 1,000,000.
 void BM_MapFollowsFilter(benchmark::State& state) {
-    ThroughFilters& f = throughFilters();
+    Loaded& f = throughFilters();
+    const std::vector<int> kept = evenRows(f);
     for (auto _ : state) {
         f.pointRows.clearFilter();
-        f.pointRows.setFilter(f.everyOther, ThroughFilters::keepsEven);
+        f.pointRows.setFilter(kept, keepsEven);
     }
-}
-
-// Arg as in BM_MapBandSelect, while the filter hides every other row: the band's rows become
-// shown rows for the table's selection and back into section rows for the map.
-void BM_MapBandSelectThroughFilter(benchmark::State& state) {
-    ThroughFilters& f = throughFilters();
-    const MapRect all = f.scene.bounds();
-    const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
-    const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
-                       all.minY + side * all.height()};
-    for (auto _ : state) {
-        f.scene.selectRows(0, f.scene.points().rowsIn(band), MapScene::Selecting::Replace);
-        f.scene.selectRows(9, f.scene.boxes().rowsInside(band), MapScene::Selecting::Add);
-    }
-    state.counters["table ranges"] = static_cast<double>(f.pointSelection.selection().size());
-    f.scene.selectRows(0, {}, MapScene::Selecting::Replace);
 }
 
 // 100,000 scattered section 0 rows deleted, then put back as Undo does, each in one reset; the
 // map reads the rows again and draws the picture after each step.
 void BM_MapBulkDeleteAndUndo(benchmark::State& state) {
-    ThroughFilters& f = throughFilters();
+    Loaded& f = throughFilters();
     std::vector<int> taken;
     for (int row = 5; row < f.points.rowCount(); row += 10)
         taken.push_back(row);
@@ -346,10 +329,9 @@ BENCHMARK(BM_MapFullPicture)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MapPanStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
-BENCHMARK(BM_MapBandSelect)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapBandSelect)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapFollowsFilter)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MapBandSelectThroughFilter)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapBulkDeleteAndUndo)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
