@@ -6,6 +6,7 @@
 #include "mappalette.h"
 #include "mappanel.h"
 #include "mapview.h"
+#include "rowcommands.h"
 #include "settingsfile.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <numeric>
@@ -82,6 +84,7 @@ private slots:
     void pickShowsTheRowInItsTable_data();
     void pickShowsTheRowInItsTable();
     void rowsTheTableFilterHidesAreDimmed();
+    void followsADeleteOfScatteredRowsAndItsUndo();
     void exportWritesThePictureOrNamesTheFile();
     void pictureDialogAsksForAPng();
 };
@@ -235,6 +238,37 @@ void MapDockTest::rowsTheTableFilterHidesAreDimmed() {
     points.filter->clearFilter();
     QCOMPARE(pixels(dimmed), 0);
     QCOMPARE(pixels(mapcolour::kOnePoint), all);
+}
+
+// Every other row deleted in one step comes as one reset: the map follows it, Undo and Redo.
+void MapDockTest::followsADeleteOfScatteredRowsAndItsUndo() {
+    ProgramFolder folder;
+    ScriptedPrompts prompts;
+    auto w = windowWithMap(folder, prompts);
+    QVERIFY(w);
+    MapView* view = mapPanel(*w)->view();
+    const PointLayer& layer = mapPanel(*w)->scene()->points();
+    const QImage before = view->picture();
+    SectionPage& points = w->pages().page(kMapPointSection);
+    std::vector<int> odd;
+    for (int row = 1; row < points.model->rowCount(); row += 2)
+        odd.push_back(row);
+    points.selectRows(odd);
+    w->rowCommands().deleteSelectedRows(kMapPointSection);
+    // Pictures without selection marks, which would cover dots.
+    const auto picture = [&] {
+        points.selectRows({});
+        return view->picture();
+    };
+    const QImage deleted = picture();
+    QCOMPARE(layer.rowCount(), static_cast<int>(odd.size()));
+    QVERIFY(deleted != before);
+    QUndoStack& history = w->placementDocument().undoStack();
+    history.undo();
+    QCOMPARE(picture(), before);
+    QCOMPARE(layer.rowCount(), static_cast<int>(2 * odd.size()));
+    history.redo();
+    QCOMPARE(picture(), deleted);
 }
 
 void MapDockTest::exportWritesThePictureOrNamesTheFile() {
