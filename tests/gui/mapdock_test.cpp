@@ -1,16 +1,15 @@
 // The map in the main window: its View item and the kept shown state, picking a row into its
-// table through the table's filter, the rows a filter hides dimmed, and Export Map Picture.
+// table through the table's filter, following a bulk delete and its undo, and Export Map
+// Picture. How the map dims the rows a filter model hides is tested with the map alone.
 
 #include "guitestsupport.h"
 #include "mapcells.h"
-#include "mappalette.h"
 #include "mappanel.h"
 #include "mapview.h"
 #include "rowcommands.h"
 #include "settingsfile.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QMenu>
@@ -21,7 +20,6 @@
 #include <QtTest>
 
 #include <numeric>
-#include <span>
 
 using namespace varn;
 using namespace varn::test;
@@ -83,7 +81,6 @@ private slots:
     void viewItemShowsTheMapAcrossRestarts();
     void pickShowsTheRowInItsTable_data();
     void pickShowsTheRowInItsTable();
-    void rowsTheTableFilterHidesAreDimmed();
     void followsADeleteOfScatteredRowsAndItsUndo();
     void exportWritesThePictureOrNamesTheFile();
     void pictureDialogAsksForAPng();
@@ -205,39 +202,6 @@ void MapDockTest::pickShowsTheRowInItsTable() {
     QVERIFY(boxes.viewItem->isChecked());
     QVERIFY(boxes.tab->isVisibleTo(w.get()));
     QVERIFY(rowShown());
-}
-
-void MapDockTest::rowsTheTableFilterHidesAreDimmed() {
-    ProgramFolder folder;
-    ScriptedPrompts prompts;
-    auto w = windowWithMap(folder, prompts);
-    QVERIFY(w);
-    mapPanel(*w)->findChild<QComboBox*>(QStringLiteral("MapColouring"))->setCurrentIndex(2);
-    const QRgb dimmed = dimmedColour(mapcolour::kOnePoint);
-    const auto pixels = [&](QRgb colour) {
-        const QImage picture = mapPanel(*w)->view()->picture();
-        int count = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                count += picture.pixel(x, y) == colour;
-        return count;
-    };
-    const int all = pixels(mapcolour::kOnePoint);
-    QVERIFY(all > 0);
-    QCOMPARE(pixels(dimmed), 0);
-    SectionPage& points = w->pages().page(kMapPointSection);
-    const auto firstHalf = [&](int row) { return row < points.model->rowCount() / 2; };
-    std::vector<int> kept(static_cast<std::size_t>(points.model->rowCount() / 2));
-    std::iota(kept.begin(), kept.end(), 0);
-    points.filter->setFilter(kept, firstHalf);
-    const std::span<const std::uint8_t> marks = mapPanel(*w)->scene()->points().marks();
-    for (int row = 0; row < points.model->rowCount(); ++row)
-        QCOMPARE((marks[row] & kRowFilteredOut) != 0, !firstHalf(row));
-    QVERIFY(pixels(dimmed) > 0);
-    QVERIFY(pixels(mapcolour::kOnePoint) < all);
-    points.filter->clearFilter();
-    QCOMPARE(pixels(dimmed), 0);
-    QCOMPARE(pixels(mapcolour::kOnePoint), all);
 }
 
 // Every other row deleted in one step comes as one reset: the map follows it, Undo and Redo.
