@@ -21,6 +21,7 @@ public:
         return ImportChoice::Cancel;
     }
     void showNotice(QWidget* parent, const QString& message) override;
+    QString askPicturePath(QWidget*) override { return {}; }
 
     [[nodiscard]] int errorCount() const { return errorCount_; }
 

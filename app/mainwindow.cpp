@@ -5,6 +5,7 @@
 #include "filewatch.h"
 #include "interchangecommands.h"
 #include "itemeditor.h"
+#include "mapdock.h"
 #include "placementdocument.h"
 #include "rowcommands.h"
 #include "sectionpages.h"
@@ -48,6 +49,9 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     clipboard_ = new ClipboardCommands(*document_, *pages_, prompts_, this);
     interchange_ = new InterchangeCommands(*document_, prompts_, this);
     createStatusBar();
+    new MapDock({*this, *pages_, viewMenu_, settings_, prompts_,
+                 [this](QWidget* tab) { tabs_->setCurrentWidget(tab); },
+                 [this](const QString& text) { setStatusMessage(text); }});
     // The client area, below the menu bar, is 962 x 678 at first show.
     resize(962, 678 + menuBar()->sizeHint().height());
 

@@ -142,4 +142,13 @@ UserPrompts::ImportChoice DialogPrompts::askImportMode(QWidget* parent, const QS
     return ImportChoice::Cancel;
 }
 
+QString DialogPrompts::askPicturePath(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Export Map Picture"));
+    dialog.setObjectName(QStringLiteral("MapPictureDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG Pictures (*.png)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace varn

@@ -35,6 +35,8 @@ public:
     // rows read from path go into section, which holds existing rows now.
     virtual ImportChoice askImportMode(QWidget* parent, const QString& path, int rows, int section,
                                        int existing) = 0;
+    // The PNG file to write the map picture to; empty when the user cancels.
+    virtual QString askPicturePath(QWidget* parent) = 0;
 };
 
 // The real dialogs.
@@ -51,6 +53,7 @@ public:
     QString askImportPath(QWidget* parent) override;
     ImportChoice askImportMode(QWidget* parent, const QString& path, int rows, int section,
                                int existing) override;
+    QString askPicturePath(QWidget* parent) override;
 };
 
 }  // namespace varn

@@ -1,6 +1,7 @@
 // The map on the benchmark file (1,000,000 points, 100,000 boxes): reading the rows, a full
-// picture, pan and zoom steps at several zoom levels, picking, the memory the map keeps per row,
-// and whether an attached map delays the first paint after opening the file.
+// picture, pan and zoom steps at several zoom levels, picking, following the tables' filters and
+// bulk row changes, the memory the map keeps per row, and whether an attached map delays the
+// first paint after opening the file.
 
 #include "benchfile.h"
 #include "widgetbenchmain.h"
@@ -9,9 +10,11 @@
 #include "mapscene.h"
 #include "mapview.h"
 #include "placementfile.h"
+#include "rowfiltermodel.h"
 #include "sectionmodel.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -34,12 +37,16 @@ void load(Document& document) {
         qFatal("%s", qPrintable(error));
 }
 
-// The document, its two section models and the map scene over them, read.
+// The document, its two section models and the map scene over them, read. Through filters, as
+// in the window: each table shows its section through a filter model, whose selection model the
+// map follows.
 struct Loaded {
-    Loaded() {
+    explicit Loaded(bool throughFilters = false)
+        : pointSelection(throughFilters ? static_cast<QAbstractItemModel*>(&pointRows) : &points),
+          boxSelection(throughFilters ? static_cast<QAbstractItemModel*>(&boxRows) : &boxes) {
         load(document);
-        scene.attachSection(&points, &pointSelection);
-        scene.attachSection(&boxes, &boxSelection);
+        scene.attachSection(&points, throughFilters ? &pointRows : nullptr, &pointSelection);
+        scene.attachSection(&boxes, throughFilters ? &boxRows : nullptr, &boxSelection);
         scene.prepare();
         fitted.width = kViewWidth;
         fitted.height = kViewHeight;
@@ -58,8 +65,10 @@ struct Loaded {
     Document document;
     SectionModel points{document, 0, nullptr};
     SectionModel boxes{document, 9, nullptr};
-    QItemSelectionModel pointSelection{&points};
-    QItemSelectionModel boxSelection{&boxes};
+    RowFilterModel pointRows{points, nullptr};
+    RowFilterModel boxRows{boxes, nullptr};
+    QItemSelectionModel pointSelection;
+    QItemSelectionModel boxSelection;
     MapScene scene;
     MapViewport fitted;
 };
@@ -69,11 +78,34 @@ Loaded& loaded() {
     return l;
 }
 
+bool keepsEven(int row) {
+    return row % 2 == 0;
+}
+
+// Every other section 0 row.
+std::vector<int> evenRows(const Loaded& l) {
+    std::vector<int> rows;
+    for (int row = 0; row < l.points.rowCount(); row += 2)
+        rows.push_back(row);
+    return rows;
+}
+
+// A copy of the file read through filters; the section 0 filter keeps every other row.
+Loaded& throughFilters() {
+    static Loaded l(true);
+    static const bool filtered = [] {
+        l.pointRows.setFilter(evenRows(l), keepsEven);
+        return true;
+    }();
+    (void)filtered;
+    return l;
+}
+
 void BM_MapReadRows(benchmark::State& state) {
     Loaded& l = loaded();
     for (auto _ : state) {
-        l.scene.attachSection(&l.points, &l.pointSelection);  // marks section 0 stale
-        l.scene.attachSection(&l.boxes, &l.boxSelection);
+        l.scene.attachSection(&l.points, nullptr, &l.pointSelection);  // marks section 0 stale
+        l.scene.attachSection(&l.boxes, nullptr, &l.boxSelection);
         l.scene.prepare();
     }
     state.counters["rows"] = static_cast<double>(l.rows());
@@ -132,10 +164,12 @@ void BM_MapPick(benchmark::State& state) {
         static_cast<double>(hits) / static_cast<double>(state.iterations());
 }
 
-// Arg: per thousand of the ground inside a square band; its rows are found and selected through
-// the selection models, and the map takes the selection back, as a Shift+drag does.
+// Arg 0: per thousand of the ground inside a square band; its rows are found and selected
+// through the selection models, and the map takes the selection back, as a Shift+drag does.
+// Arg 1: 1 when the tables show their rows through filter models and the section 0 filter hides
+// every other row: the band's rows become shown rows and back.
 void BM_MapBandSelect(benchmark::State& state) {
-    Loaded& l = loaded();
+    Loaded& l = state.range(1) != 0 ? throughFilters() : loaded();
     const MapRect all = l.scene.bounds();
     const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
     const MapRect band{all.minX, all.minY, all.minX + side * all.width(),
@@ -148,6 +182,7 @@ void BM_MapBandSelect(benchmark::State& state) {
         rows = points.size();
     }
     state.counters["rows"] = static_cast<double>(rows);
+    state.counters["table ranges"] = static_cast<double>(l.pointSelection.selection().size());
     l.scene.selectRows(0, {}, MapScene::Selecting::Replace);
 }
 
@@ -165,7 +200,7 @@ void BM_TablePaintAfterBand(benchmark::State& state) {
     const MapRect all = l.scene.bounds();
     const double side = std::sqrt(static_cast<double>(state.range(0)) / 1000);
     MapScene scene;
-    scene.attachSection(&l.points, view.selectionModel());
+    scene.attachSection(&l.points, nullptr, view.selectionModel());
     scene.prepare();
     scene.selectRows(0,
                      scene.points().rowsIn({all.minX, all.minY, all.minX + side * all.width(),
@@ -192,6 +227,44 @@ void BM_MapMemoryPerRow(benchmark::State& state) {
     state.counters["view scratch MB"] = static_cast<double>(renderer.scratchBytes()) / 1e6;
 }
 
+// The filter cleared and set again: the map dims the rows it hides, over all 1,000,000.
+void BM_MapFollowsFilter(benchmark::State& state) {
+    Loaded& f = throughFilters();
+    const std::vector<int> kept = evenRows(f);
+    for (auto _ : state) {
+        f.pointRows.clearFilter();
+        f.pointRows.setFilter(kept, keepsEven);
+    }
+}
+
+// 100,000 scattered section 0 rows deleted, then put back as Undo does, each in one reset; the
+// map reads the rows again and draws the picture after each step.
+void BM_MapBulkDeleteAndUndo(benchmark::State& state) {
+    Loaded& f = throughFilters();
+    std::vector<int> taken;
+    for (int row = 5; row < f.points.rowCount(); row += 10)
+        taken.push_back(row);
+    MapRenderer renderer;
+    QImage image;
+    QElapsedTimer clock;
+    qint64 mapNanoseconds = 0;  // the map's share: reading and drawing
+    const auto redraw = [&] {
+        clock.start();
+        f.scene.prepare();
+        renderer.render(f.scene, f.fitted, {}, image);
+        mapNanoseconds += clock.nsecsElapsed();
+    };
+    for (auto _ : state) {
+        RowBlock block = f.points.takeRows(taken);
+        redraw();
+        f.points.insertRows(taken, std::move(block));
+        redraw();
+    }
+    state.counters["rows taken"] = static_cast<double>(taken.size());
+    state.counters["map ms per step"] =
+        static_cast<double>(mapNanoseconds) / 1e6 / (2.0 * static_cast<double>(state.iterations()));
+}
+
 // Arg 0: a table view alone; arg 1: the table view beside a shown map panel. From the start of
 // the load to the first painted table and map.
 void BM_OpenToFirstPaint(benchmark::State& state) {
@@ -209,8 +282,8 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
     MapPanel* map = nullptr;
     if (withMap) {
         map = new MapPanel(&window);
-        map->attachSection(&points, table->selectionModel());
-        map->attachSection(&boxes, nullptr);
+        map->attachSection(&points, nullptr, table->selectionModel());
+        map->attachSection(&boxes, nullptr, nullptr);
         layout->addWidget(map);
     }
     window.resize(1400, 800);
@@ -237,14 +310,14 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
 void BM_MapShownAfterOpen(benchmark::State& state) {
     Loaded& l = loaded();
     MapPanel panel;
-    panel.attachSection(&l.points, &l.pointSelection);
-    panel.attachSection(&l.boxes, &l.boxSelection);
+    panel.attachSection(&l.points, nullptr, &l.pointSelection);
+    panel.attachSection(&l.boxes, nullptr, &l.boxSelection);
     panel.resize(kViewWidth, kViewHeight);
     panel.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        panel.attachSection(&l.points, &l.pointSelection);  // as after a load
-        panel.attachSection(&l.boxes, &l.boxSelection);
+        panel.attachSection(&l.points, nullptr, &l.pointSelection);  // as after a load
+        panel.attachSection(&l.boxes, nullptr, &l.boxSelection);
         panel.view()->repaint();        // the placeholder
         QApplication::processEvents();  // reads the rows
         panel.view()->repaint();        // the map
@@ -256,8 +329,10 @@ BENCHMARK(BM_MapFullPicture)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MapPanStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
-BENCHMARK(BM_MapBandSelect)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapBandSelect)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapFollowsFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapBulkDeleteAndUndo)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapMemoryPerRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_MapShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -11,6 +11,7 @@ inline const QString kShowToolBar = QStringLiteral("ShowToolBar");
 inline const QString kShowActiveTabsOnly = QStringLiteral("ShowActiveTabsOnly");
 inline const QString kSeparator = QStringLiteral("Sep");  // read back as "sep": the same key
 inline const QString kWriteHashTable = QStringLiteral("writeht");
+inline const QString kShowMap = QStringLiteral("ShowMap");  // the map dock, hidden by default
 // The tool bar is shown when settings.ini does not say otherwise, by the main window and the
 // settings dialog alike.
 inline constexpr bool kShowToolBarDefault = true;

@@ -66,8 +66,9 @@ MapPanel::MapPanel(QWidget* parent)
     });
 }
 
-void MapPanel::attachSection(SectionModel* model, QItemSelectionModel* selection) {
-    scene_->attachSection(model, selection);
+void MapPanel::attachSection(SectionModel* model, RowFilterModel* shownRows,
+                             QItemSelectionModel* selection) {
+    scene_->attachSection(model, shownRows, selection);
 }
 
 void MapPanel::setRowFilter(int section, MapScene::RowFilter keep) {

@@ -14,6 +14,7 @@ class QPushButton;
 namespace varn {
 
 class MapView;
+class RowFilterModel;
 class SectionModel;
 
 // The "Map" panel: the map of sections 0 and 9 with its colour choice, "Fit" and a status line
@@ -23,10 +24,13 @@ class MapPanel : public QWidget {
 public:
     explicit MapPanel(QWidget* parent = nullptr);
 
-    // The model of the section 0 or section 9 tab and the selection model of its table view;
-    // call again when either is replaced.
-    void attachSection(SectionModel* model, QItemSelectionModel* selection);
-    // Rows the filter does not keep are drawn dimmed; nullptr for no filter.
+    // The model of the section 0 or section 9 tab, the filter model its table view shows
+    // (nullptr when it shows the section model) and the view's selection model; call again
+    // when one of them is replaced. Rows the filter model hides are drawn dimmed.
+    void attachSection(SectionModel* model, RowFilterModel* shownRows,
+                       QItemSelectionModel* selection);
+    // Rows the filter does not keep are drawn dimmed; nullptr for no filter. For a section
+    // attached with a filter model, that model's filter decides whenever it changes.
     void setRowFilter(int section, MapScene::RowFilter keep);
     // Writes the map as shown now as a PNG file, through a temporary file renamed over it. On
     // failure the message names the file and the cause, and no file was changed.
@@ -40,7 +44,8 @@ public slots:
     void fitToRows();
 
 signals:
-    // Rows were selected on the map: show the section's tab and scroll to rows.first().
+    // Rows were selected on the map: show the section's tab and scroll to the first of them
+    // that its table shows (a band takes rows the filter hides too, and leaves them unselected).
     void rowsPicked(int section, const QList<int>& rows);
 
 private:

@@ -1,6 +1,7 @@
 #include "mapscene.h"
 
 #include "mapcells.h"
+#include "rowfiltermodel.h"
 #include "sectionmodel.h"
 
 #include <QItemSelectionModel>
@@ -46,24 +47,33 @@ const MapScene::Link* MapScene::linkOf(int section) const {
     return const_cast<MapScene*>(this)->linkOf(section);
 }
 
-void MapScene::attachSection(SectionModel* model, QItemSelectionModel* selection) {
+void MapScene::attachSection(SectionModel* model, RowFilterModel* shownRows,
+                             QItemSelectionModel* selection) {
     Link* link = model ? linkOf(model->table().number()) : nullptr;
     if (!link) return;
     for (const QMetaObject::Connection& c : link->connections)
         disconnect(c);
     link->connections.clear();
+    const bool hadShownRows = link->shownRows;
     link->model = model;
+    link->shownRows = shownRows;
     link->selection = selection;
+    link->bulkChange = false;
     connectLink(*link);
     markStale(*link, true);
+    if (shownRows || hadShownRows) followShownRows(*link);
 }
 
 void MapScene::connectLink(Link& link) {
     SectionModel* model = link.model;
     auto& c = link.connections;
     Link* l = &link;
-    c.push_back(
-        connect(model, &QAbstractItemModel::modelReset, this, [this, l] { markStale(*l, true); }));
+    // Stale from the start of a reset, so that nothing looks at the rows while they change. A
+    // reset announced as a bulk move of rows keeps the view where it is, as an edit does.
+    for (auto bulkAhead : {&SectionModel::bulkTakeAhead, &SectionModel::bulkInsertAhead})
+        c.push_back(connect(model, bulkAhead, this, [l] { l->bulkChange = true; }));
+    c.push_back(connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
+                        [this, l] { markStale(*l, !std::exchange(l->bulkChange, false)); }));
     c.push_back(connect(model, &QAbstractItemModel::layoutChanged, this,
                         [this, l] { markStale(*l, false); }));
     c.push_back(
@@ -87,6 +97,9 @@ void MapScene::connectLink(Link& link) {
                             rowsChanged(*l, topLeft.row(), bottomRight.row(), topLeft.column(),
                                         bottomRight.column());
                         }));
+    if (link.shownRows)
+        c.push_back(connect(link.shownRows, &QAbstractItemModel::modelReset, this,
+                            [this, l] { followShownRows(*l); }));
     if (link.selection)
         c.push_back(connect(link.selection, &QItemSelectionModel::selectionChanged, this,
                             [this, l](const QItemSelection& on, const QItemSelection& off) {
@@ -135,13 +148,69 @@ void MapScene::read(Link& link) {
         return;
     }
     link.layer->readAll(link.model->table());
-    if (link.selection) applySelection(link, link.selection->selection(), true);
-    applyFilter(link, 0, link.layer->rowCount() - 1);
+    reapplySelection(link);
+    applyWholeFilter(link);
 }
 
+// Selected rows of the table view, which are rows of the filter model when there is one: a
+// range of them is a run of kept section rows, neighbours only where the filter kept every
+// row between them.
 void MapScene::applySelection(Link& link, const QItemSelection& ranges, bool on) {
-    for (const QItemSelectionRange& range : ranges)
-        if (range.isValid()) link.layer->setMark(range.top(), range.bottom(), kRowSelected, on);
+    const RowFilterModel* shown = link.shownRows;
+    const bool filtering = shown && shown->isFiltering();
+    for (const QItemSelectionRange& range : ranges) {
+        if (!range.isValid()) continue;
+        if (!filtering) {
+            link.layer->setMark(range.top(), range.bottom(), kRowSelected, on);
+            continue;
+        }
+        const int last = std::min(range.bottom(), shown->rowCount() - 1);
+        for (int row = range.top(); row <= last;) {
+            const int first = shown->sourceRow(row);
+            int end = first;
+            while (++row <= last && shown->sourceRow(row) == end + 1)
+                ++end;
+            link.layer->setMark(first, end, kRowSelected, on);
+        }
+    }
+}
+
+void MapScene::reapplySelection(Link& link) {
+    link.layer->clearMark(kRowSelected);
+    if (link.selection) applySelection(link, link.selection->selection(), true);
+}
+
+// The filter model's rows changed all at once (a filter set or cleared, the section replaced):
+// the dimmed rows follow its filter, and the selection, which the reset cleared without a
+// signal, is taken again.
+void MapScene::followShownRows(Link& link) {
+    const QPointer<RowFilterModel> shown = link.shownRows;
+    if (shown && shown->isFiltering()) {
+        link.filter = [shown](int row) { return !shown || shown->rowOf(row) >= 0; };
+    } else {
+        link.filter = nullptr;
+    }
+    if (link.stale) return;
+    applyWholeFilter(link);
+    reapplySelection(link);
+    touch();
+}
+
+// Every row against the filter. A filter model's kept rows are walked once, where asking it row
+// by row would search them for each of a million rows.
+void MapScene::applyWholeFilter(Link& link) {
+    MapLayer& layer = *link.layer;
+    const RowFilterModel* shown = link.shownRows;
+    if (!shown || !shown->isFiltering()) {
+        layer.clearMark(kRowFilteredOut);
+        applyFilter(link, 0, layer.rowCount() - 1);
+        return;
+    }
+    layer.setMark(0, layer.rowCount() - 1, kRowFilteredOut, true);
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const int kept = shown->sourceRow(row);
+        layer.setMark(kept, kept, kRowFilteredOut, false);
+    }
 }
 
 void MapScene::applyFilter(Link& link, int first, int last) {
@@ -212,30 +281,58 @@ MapScene::Hit MapScene::pick(double x, double y, double radius) {
     return pointDistance <= boxDistance ? Hit{kMapPointSection, point} : Hit{kMapBoxSection, box};
 }
 
-void MapScene::selectRows(int section, const std::vector<int>& rows, Selecting how) {
+void MapScene::selectRows(int section, const std::vector<int>& rows, Selecting how,
+                          HiddenRows hidden) {
     Link* link = linkOf(section);
     if (how == Selecting::Replace)
         for (Link& other : links_)
             if (other.selection) other.selection->clearSelection();
     if (!link || !link->selection || !link->model || rows.empty()) return;
-    // Runs of neighbouring rows become one range each, already as wide as the row: widening
-    // them through the Rows flag merges each into all before it, slow for thousands of runs.
-    const int lastColumn = link->model->columnCount() - 1;
+    if (hidden == HiddenRows::Reveal) revealRows(*link, rows, how);
+    RowFilterModel* filter = link->shownRows;
+    QAbstractItemModel* shown = filter ? static_cast<QAbstractItemModel*>(filter) : link->model;
+    const auto shownRow = [filter](int row) { return filter ? filter->rowOf(row) : row; };
+    // Runs of neighbouring shown rows become one range each, already as wide as the row:
+    // widening them through the Rows flag merges each into all before it, slow for thousands
+    // of runs. Rows the filter hides are left out.
+    const int lastColumn = shown->columnCount() - 1;
     QItemSelection ranges;
-    ranges.reserve(static_cast<qsizetype>(rows.size()));
+    int current = -1;
     for (std::size_t i = 0; i < rows.size();) {
-        std::size_t j = i;
-        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
-            ++j;
-        ranges.append(QItemSelectionRange(link->model->index(rows[i], 0),
-                                          link->model->index(rows[j], lastColumn)));
-        i = j + 1;
+        const int first = shownRow(rows[i++]);
+        if (first < 0) continue;
+        int last = first;
+        while (i < rows.size() && shownRow(rows[i]) == last + 1) {
+            ++last;
+            ++i;
+        }
+        ranges.append(QItemSelectionRange(shown->index(first, 0), shown->index(last, lastColumn)));
+        if (current < 0) current = first;
     }
+    if (ranges.isEmpty()) return;
     const auto command =
         how == Selecting::Toggle ? QItemSelectionModel::Toggle : QItemSelectionModel::Select;
     link->selection->select(ranges, command);
-    link->selection->setCurrentIndex(link->model->index(rows.front(), 0),
-                                     QItemSelectionModel::NoUpdate);
+    link->selection->setCurrentIndex(shown->index(current, 0), QItemSelectionModel::NoUpdate);
+}
+
+// Shows rows the filter hides by clearing the filter. That resets the filter model, and with it
+// the table's selection: rows that are to stay selected are selected again.
+void MapScene::revealRows(Link& link, const std::vector<int>& rows, Selecting how) {
+    RowFilterModel* filter = link.shownRows;
+    if (!filter || std::all_of(rows.begin(), rows.end(),
+                               [filter](int row) { return filter->rowOf(row) >= 0; }))
+        return;
+    std::vector<int> selected;
+    if (how != Selecting::Replace) {
+        for (const QItemSelectionRange& range : link.selection->selection())
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                selected.push_back(filter->sourceRow(row));
+        std::sort(selected.begin(), selected.end());
+        selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    }
+    filter->clearFilter();
+    if (!selected.empty()) selectRows(link.model->table().number(), selected, Selecting::Add);
 }
 
 }  // namespace varn

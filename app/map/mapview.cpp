@@ -52,7 +52,9 @@ void MapView::setLook(const MapLook& look) {
 
 bool MapView::prepareScene(bool waitForIt) {
     if (!scene_.isStale()) return true;
-    if (!waitForIt && scene_.staleRows() > kRowsReadAtOnce) {
+    // Only a new document waits: rows of the same one moved in bulk (many rows deleted or put
+    // back) are read at once, so that the picture does not blink between steps.
+    if (!waitForIt && scene_.rowsReplaced() && scene_.staleRows() > kRowsReadAtOnce) {
         if (!readQueued_) {
             readQueued_ = true;
             QTimer::singleShot(0, this, [this] {
@@ -183,7 +185,9 @@ void MapView::pickAt(const QPoint& position, Qt::KeyboardModifiers modifiers) {
         scene_.pick(viewport_.toMapX(position.x() + 0.5), viewport_.toMapY(position.y() + 0.5),
                     kPickRadius / viewport_.scale);
     if (!hit.isValid()) return;
-    scene_.selectRows(hit.section, {hit.row}, selectingFor(modifiers, MapScene::Selecting::Toggle));
+    // A click names one row: one that the table's filter hides is shown by clearing the filter.
+    scene_.selectRows(hit.section, {hit.row}, selectingFor(modifiers, MapScene::Selecting::Toggle),
+                      MapScene::HiddenRows::Reveal);
     emit rowsPicked(hit.section, {hit.row});
 }
 

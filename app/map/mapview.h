@@ -34,7 +34,8 @@ public:
     QSize sizeHint() const override { return {420, 360}; }
 
 signals:
-    // Rows were selected on the map; the window shows the section's table at the first row.
+    // Rows were selected on the map (a band's rows also where the table's filter hides them);
+    // the window shows the section's table at the first row it shows.
     void rowsPicked(int section, const QList<int>& rows);
     // The map position under the pointer; pointerLeft when it leaves the view.
     void pointerMoved(double x, double y);

@@ -46,6 +46,9 @@ public:
         importRowsAsked = rows;
         return importChoice;
     }
+    QString askPicturePath(QWidget*) override {
+        return picturePaths.isEmpty() ? QString() : picturePaths.takeFirst();
+    }
 
     QStringList errors;
     QStringList openPaths;
@@ -62,6 +65,7 @@ public:
     QString importPath;
     ImportChoice importChoice = ImportChoice::Cancel;
     int importRowsAsked = -1;
+    QStringList picturePaths;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.

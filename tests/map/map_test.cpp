@@ -1,15 +1,10 @@
 // The map panel over section models of its own: picking, the rubber band, following edits,
 // rows without a position, the filter hook and the picture export.
 
-#include "mapcells.h"
+#include "mapfixture.h"
 #include "mappalette.h"
-#include "mappanel.h"
-#include "mapview.h"
-#include "sectionmodel.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -17,103 +12,14 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <cstring>
 #include <limits>
 
 using namespace varn;
+using namespace varn::test;
 
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-
-// A document with the given points and boxes, its two section models and selection models,
-// and the map panel over them, shown.
-struct MapFixture {
-    MapFixture(const std::vector<MapPoint>& positions, const std::vector<MapBox>& boxList = {}) {
-        fill(document.table(kMapPointSection), positions.size(), [&](char* record, std::size_t i) {
-            std::memcpy(record + 0, &positions[i].x, 4);
-            std::memcpy(record + 4, &positions[i].y, 4);
-        });
-        fill(document.table(kMapBoxSection), boxList.size(), [&](char* record, std::size_t i) {
-            const float corners[] = {boxList[i].minX, boxList[i].minY, 0, boxList[i].maxX,
-                                     boxList[i].maxY};
-            std::memcpy(record, corners, sizeof corners);
-        });
-        panel.attachSection(&points, &pointSelection);
-        panel.attachSection(&boxes, &boxSelection);
-        panel.findChild<QCheckBox*>(QStringLiteral("MapLegend"))->setChecked(false);
-        // Taller than wide: the fitted rows keep clear of the numbers and the scale bar.
-        panel.resize(600, 760);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        view()->repaint();
-    }
-    template <typename Write>
-    static void fill(SectionTable& table, std::size_t count, Write write) {
-        char* records = table.resetRecords(static_cast<int>(count));
-        for (std::size_t i = 0; i < count; ++i)
-            write(records + i * table.layout().recordSize, i);
-    }
-    MapView* view() { return panel.findChild<MapView*>(QStringLiteral("MapView")); }
-    QPoint pixelOf(double x, double y) {
-        const MapViewport& v = view()->viewport();
-        return {static_cast<int>(std::floor(v.toPixelX(x))),
-                static_cast<int>(std::floor(v.toPixelY(y)))};
-    }
-    static QList<int> rowsOf(const QItemSelectionModel& selection) {
-        QList<int> rows;
-        for (const QModelIndex& index : selection.selectedRows())
-            rows << index.row();
-        std::sort(rows.begin(), rows.end());
-        return rows;
-    }
-    void wheel(const QPoint& at, int notches) {
-        QWheelEvent event(at, view()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view(), &event);
-    }
-    void drag(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mousePress(view(), Qt::LeftButton, modifiers, from);
-        QTest::mouseMove(view(), (from + to) / 2);
-        QTest::mouseMove(view(), to);
-        QTest::mouseRelease(view(), Qt::LeftButton, modifiers, to);
-    }
-    // Pixels of exactly this colour in the map's picture.
-    int pixelsOf(QRgb colour) {
-        const QImage picture = view()->picture();
-        int count = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                count += picture.pixel(x, y) == colour;
-        return count;
-    }
-
-    Document document;
-    SectionModel points{document, kMapPointSection, nullptr};
-    SectionModel boxes{document, kMapBoxSection, nullptr};
-    QItemSelectionModel pointSelection{&points};
-    QItemSelectionModel boxSelection{&boxes};
-    MapPanel panel;
-};
-
-// Points on a 10 x 10 grid 10 units apart, row = 10 * j + i at (10 i, 10 j).
-std::vector<MapPoint> gridPoints() {
-    std::vector<MapPoint> points;
-    for (int j = 0; j < 10; ++j)
-        for (int i = 0; i < 10; ++i)
-            points.push_back({10.0f * i, 10.0f * j});
-    return points;
-}
-
-const std::vector<MapBox> kBoxes = {{22, 22, 38, 38}, {52, 12, 58, 78}};
-
-// A row of default texts at the end, as Add Item puts it in.
-int appendDefaultRow(SectionModel& model) {
-    const int row = model.rowCount();
-    model.insertRows({row}, model.table().zeroRows(1));
-    (void)model.applyWrites(row, defaultRowWrites(model.table().layout(), '.'));
-    return row;
-}
 
 }  // namespace
 

@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
     QItemSelectionModel pointSelection(&points);
     QItemSelectionModel boxSelection(&boxes);
     MapPanel panel;
-    panel.attachSection(&points, &pointSelection);
-    panel.attachSection(&boxes, &boxSelection);
+    panel.attachSection(&points, nullptr, &pointSelection);
+    panel.attachSection(&boxes, nullptr, &boxSelection);
     const QStringList colours{QStringLiteral("lod"), QStringLiteral("model"),
                               QStringLiteral("one")};
     panel.findChild<QComboBox*>(QStringLiteral("MapColouring"))
