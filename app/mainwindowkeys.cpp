@@ -9,6 +9,7 @@
 #include "rowcommands.h"
 #include "userprompts.h"
 #include "sectionpages.h"
+#include "standardkeys.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -40,23 +41,23 @@ void MainWindow::addRowItems(QMenu* edit) {
         return [this, command] { (rowCommands_->*command)(currentSection()); };
     };
     connect(addKeyedItem(edit, "Copy1", QStringLiteral("Copy"),
-                         QKeySequence::keyBindings(QKeySequence::Copy)),
+                         standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->copyRows(currentSection());
                 if (rows > 0) setStatusMessage(QStringLiteral("%1 rows copied.").arg(rows));
             });
     connect(addKeyedItem(edit, "Paste1", QStringLiteral("Paste"),
-                         QKeySequence::keyBindings(QKeySequence::Paste)),
+                         standardKeys(QKeySequence::Paste, QKeySequence(Qt::CTRL | Qt::Key_V))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->pasteRows(currentSection());
                 if (rows > 0) setStatusMessage(QStringLiteral("%1 rows pasted.").arg(rows));
             });
     QAction* selectAll = addKeyedItem(edit, "SelectAll1", QStringLiteral("Select All"),
-                                      QKeySequence::keyBindings(QKeySequence::SelectAll));
+                                      standardKeys(QKeySequence::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)));
     connect(selectAll, &QAction::triggered, this,
             [this] { pages_->page(currentSection()).view->selectAll(); });
     connect(addKeyedItem(edit, "Find1", QStringLiteral("Find"),
-                         QKeySequence::keyBindings(QKeySequence::Find)),
+                         standardKeys(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F))),
             &QAction::triggered, this,
             [this] { pages_->page(currentSection()).filterBar->activate(); });
     edit->addSeparator();
@@ -66,7 +67,7 @@ void MainWindow::addRowItems(QMenu* edit) {
     connect(addKeyedItem(edit, "AddRow1", QStringLiteral("Add Item"), {Qt::Key_Insert}),
             &QAction::triggered, this, onRows(&RowCommands::addDefaultRow));
     connect(addKeyedItem(edit, "DeleteRows1", QStringLiteral("Delete Item"),
-                         QKeySequence::keyBindings(QKeySequence::Delete)),
+                         standardKeys(QKeySequence::Delete, QKeySequence(Qt::Key_Delete))),
             &QAction::triggered, this, onRows(&RowCommands::deleteSelectedRows));
     connect(addKeyedItem(edit, "DuplicateRows1", QStringLiteral("Duplicate Rows"),
                          {QKeySequence(Qt::CTRL | Qt::Key_D)}),

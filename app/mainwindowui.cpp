@@ -9,6 +9,7 @@
 #include "separatorchoice.h"
 #include "settingsdialog.h"
 #include "settingsfile.h"
+#include "standardkeys.h"
 #include "statusprogress.h"
 
 #include <QAction>
@@ -120,35 +121,35 @@ void MainWindow::createMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     QAction* newItem = addItem(file, "New1", QStringLiteral("New"));
     newItem->setIcon(QIcon(QStringLiteral(":/art/toolbar-new.png")));
-    newItem->setShortcuts(QKeySequence::New);
+    newItem->setShortcuts(standardKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     connect(newItem, &QAction::triggered, this, &MainWindow::newDocument);
     QAction* open = addItem(file, "Open1", QStringLiteral("Open"));
     open->setIcon(QIcon(QStringLiteral(":/art/toolbar-open.png")));
-    open->setShortcuts(QKeySequence::Open);
+    open->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     connect(open, &QAction::triggered, this, &MainWindow::openFile);
     addRecentFilesMenu(file);
     QAction* save = addItem(file, "Save1", QStringLiteral("Save"));
     save->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
-    save->setShortcuts(QKeySequence::Save);
+    save->setShortcuts(standardKeys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
     connect(save, &QAction::triggered, this, &MainWindow::save);
     QAction* saveAs = addItem(file, "SaveAs2", QStringLiteral("Save As.."));
     saveAs->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
-    saveAs->setShortcuts(QKeySequence::SaveAs);
+    saveAs->setShortcuts(standardKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
     addInterchangeItems(file);
     file->addSeparator();
     QAction* exit = addItem(file, "Exit1", QStringLiteral("Exit"));
-    exit->setShortcuts(QKeySequence::Quit);
+    exit->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     connect(exit, &QAction::triggered, this, &MainWindow::close);
 
     editMenu_ = bar->addMenu(QStringLiteral("Edit"));
     // Undo and Redo name the command they act on ("Undo Delete Row 17 of Section 0").
     QAction* undo = document_->undoStack().createUndoAction(this, QStringLiteral("Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
-    undo->setShortcuts(QKeySequence::Undo);
+    undo->setShortcuts(standardKeys(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
     QAction* redo = document_->undoStack().createRedoAction(this, QStringLiteral("Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
-    redo->setShortcuts(QKeySequence::Redo);
+    redo->setShortcuts(standardKeys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     editMenu_->addAction(undo);
     editMenu_->addAction(redo);
     editMenu_->addSeparator();

@@ -61,13 +61,15 @@ void MapDock::addFileItem() {
     exportItem_ = new QAction(QStringLiteral("Export Map Picture..."), this);
     exportItem_->setObjectName(QStringLiteral("ExportMapPicture1"));
     connect(exportItem_, &QAction::triggered, this, &MapDock::exportPicture);
-    const auto* saveAs = window_.window.findChild<QAction*>(QStringLiteral("SaveAs2"));
-    Q_ASSERT_X(saveAs, "MapDock", "the File menu has no Save As item");
-    if (!saveAs) return;
-    for (QObject* holder : saveAs->associatedObjects()) {
+    // With the other files written from the document: after Import, else after Save As.
+    const auto* before = window_.window.findChild<QAction*>(QStringLiteral("ImportCsv1"));
+    if (!before) before = window_.window.findChild<QAction*>(QStringLiteral("SaveAs2"));
+    Q_ASSERT_X(before, "MapDock", "the File menu has no Save As item");
+    if (!before) return;
+    for (QObject* holder : before->associatedObjects()) {
         if (auto* menu = qobject_cast<QMenu*>(holder)) {
             const QList<QAction*> items = menu->actions();
-            menu->insertAction(items.value(items.indexOf(saveAs) + 1), exportItem_);
+            menu->insertAction(items.value(items.indexOf(before) + 1), exportItem_);
         }
     }
 }
