@@ -241,8 +241,8 @@ void MapDockTest::exportWritesThePictureOrNamesTheFile() {
     auto w = windowWithMap(folder, prompts);
     QVERIFY(w);
     const QStringList file = itemTexts(menuNamed(*w, QStringLiteral("File")));
-    const qsizetype saveAs = file.indexOf(QStringLiteral("Save As.."));
-    QCOMPARE(file.value(saveAs + 1), QStringLiteral("Export Map Picture..."));
+    const qsizetype import = file.indexOf(QStringLiteral("Import CSV into Section..."));
+    QCOMPARE(file.value(import + 1), QStringLiteral("Export Map Picture..."));
     QCOMPARE(file.mid(file.size() - 2), (QStringList{QStringLiteral("-"), QStringLiteral("Exit")}));
     QAction* exportItem = item(*w, "ExportMapPicture1");
     QVERIFY(exportItem->isEnabled());
