@@ -37,8 +37,12 @@ int MainWindow::currentSection() const {
 }
 
 void MainWindow::addRowItems(QMenu* edit) {
-    auto onRows = [this](void (RowCommands::*command)(int)) {
-        return [this, command] { (rowCommands_->*command)(currentSection()); };
+    // The window by name, not as the outer lambda's this: the slot outlives this frame.
+    MainWindow* window = this;
+    auto onRows = [window](void (RowCommands::*command)(int)) {
+        return [window, command] {
+            (window->rowCommands_->*command)(window->currentSection());
+        };
     };
     connect(addKeyedItem(edit, "Copy1", QStringLiteral("Copy"),
                          standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C))),
