@@ -84,6 +84,8 @@ private:
     void openRecentFile(const QString& path);
     // The file was opened or saved: it goes first in the recent files.
     void rememberFile(const QString& path);
+    // What a command did, in status panel 1; nothing when it did nothing.
+    void reportDone(const QString& message);
     // The section of the tab in front.
     [[nodiscard]] int currentSection() const;
     void createStatusBar();

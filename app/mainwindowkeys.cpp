@@ -30,6 +30,10 @@ QAction* addKeyedItem(QMenu* menu, const char* name, const QString& text,
 
 }  // namespace
 
+void MainWindow::reportDone(const QString& message) {
+    if (!message.isEmpty()) setStatusMessage(message);
+}
+
 int MainWindow::currentSection() const {
     for (const SectionPage& page : pages_->pages())
         if (page.tab == tabs_->currentWidget()) return page.section;
@@ -37,13 +41,6 @@ int MainWindow::currentSection() const {
 }
 
 void MainWindow::addRowItems(QMenu* edit) {
-    // The window by name, not as the outer lambda's this: the slot outlives this frame.
-    MainWindow* window = this;
-    auto onRows = [window](void (RowCommands::*command)(int)) {
-        return [window, command] {
-            (window->rowCommands_->*command)(window->currentSection());
-        };
-    };
     connect(addKeyedItem(edit, "Copy1", QStringLiteral("Copy"),
                          standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C))),
             &QAction::triggered, this, [this] {
@@ -67,29 +64,26 @@ void MainWindow::addRowItems(QMenu* edit) {
     edit->addSeparator();
     connect(addKeyedItem(edit, "EditRow1", QStringLiteral("Edit Item"),
                          {Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter}),
-            &QAction::triggered, this, onRows(&RowCommands::openRowEditor));
+            &QAction::triggered, this, [this] { rowCommands_->openRowEditor(currentSection()); });
     connect(addKeyedItem(edit, "AddRow1", QStringLiteral("Add Item"), {Qt::Key_Insert}),
-            &QAction::triggered, this, onRows(&RowCommands::addDefaultRow));
+            &QAction::triggered, this, [this] { rowCommands_->addDefaultRow(currentSection()); });
     connect(addKeyedItem(edit, "DeleteRows1", QStringLiteral("Delete Item"),
                          standardKeys(QKeySequence::Delete, QKeySequence(Qt::Key_Delete))),
-            &QAction::triggered, this, onRows(&RowCommands::deleteSelectedRows));
+            &QAction::triggered, this, [this] { rowCommands_->deleteSelectedRows(currentSection()); });
     connect(addKeyedItem(edit, "DuplicateRows1", QStringLiteral("Duplicate Rows"),
                          {QKeySequence(Qt::CTRL | Qt::Key_D)}),
-            &QAction::triggered, this, onRows(&RowCommands::duplicateSelectedRows));
+            &QAction::triggered, this, [this] { rowCommands_->duplicateSelectedRows(currentSection()); });
     connect(addKeyedItem(edit, "GoToRow1", QStringLiteral("Go to Row..."),
                          {QKeySequence(Qt::CTRL | Qt::Key_G)}),
-            &QAction::triggered, this, onRows(&RowCommands::goToRow));
+            &QAction::triggered, this, [this] { rowCommands_->goToRow(currentSection()); });
 }
 
 void MainWindow::addInterchangeItems(QMenu* file) {
-    auto report = [this](const QString& message) {
-        if (!message.isEmpty()) setStatusMessage(message);
-    };
     connect(addKeyedItem(file, "Export1", QStringLiteral("Export"), {}), &QAction::triggered, this,
-            [this, report] { report(interchange_->exportFile(currentSection())); });
+            [this] { reportDone(interchange_->exportFile(currentSection())); });
     connect(addKeyedItem(file, "ImportCsv1", QStringLiteral("Import CSV into Section..."), {}),
             &QAction::triggered, this,
-            [this, report] { report(interchange_->importCsv(currentSection())); });
+            [this] { reportDone(interchange_->importCsv(currentSection())); });
 }
 
 void MainWindow::addRecentFilesMenu(QMenu* file) {
