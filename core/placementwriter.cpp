@@ -83,25 +83,26 @@ public:
     bool writeTable(const SectionTable& table, QList<HashTableEntry>* entries, QString& error) {
         const int size = table.layout().recordSize;
         const qint64 bytes = static_cast<qint64>(table.rowCount()) * size;
-        std::unique_ptr<char[]> records(new char[static_cast<std::size_t>(bytes)]);
+        RecordBuffer buffer(static_cast<std::size_t>(bytes));
+        char* const records = buffer.data();
         constexpr int kRowsPerPiece = 65536;  // the progress bar moves once per piece
         for (int first = 0; first < table.rowCount(); first += kRowsPerPiece) {
             const int count = std::min(kRowsPerPiece, table.rowCount() - first);
             int row = 0;
             int cell = 0;
             QString cause;
-            if (!table.writeRecords(first, count, records.get() + static_cast<qint64>(first) * size,
+            if (!table.writeRecords(first, count, records + static_cast<qint64>(first) * size,
                                     row, cell, cause)) {
                 error = messages::cannotSave(path_, cause, cellPlace(table, row, cell));
                 return false;
             }
             progress_.advance(count);
         }
-        if (entries) *entries = modelNameEntries(table, records.get());
+        if (entries) *entries = modelNameEntries(table, records);
         if (bigEndian_ == kHostIsLittleEndian)
-            reverseNumericFields(records.get(), table.rowCount(), size,
+            reverseNumericFields(records, table.rowCount(), size,
                                  table.layout().numericOffsets);
-        return write(records.get(), bytes, error);
+        return write(records, bytes, error);
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "cellwrites.h"
 #include "hashdictionary.h"
+#include "largebuffer.h"
 #include "recordlayout.h"
 
 #include <QString>
@@ -94,7 +95,7 @@ private:
 
     const SectionLayout* layout_;
     std::shared_ptr<const TextContext> context_;
-    std::vector<char> records_;
+    RecordBuffer records_;
     // Empty while no row has an edit; otherwise one slot per row.
     std::vector<std::unique_ptr<CellEdits>> edits_;
     int rowCount_ = 0;
