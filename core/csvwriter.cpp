@@ -46,8 +46,14 @@ bool writeSectionCsv(const SectionTable& table, QIODevice& device, QString& erro
             const char* record = data + size * static_cast<std::size_t>(i);
             for (std::size_t f = 0; f < fields.size(); ++f) {
                 if (f > 0) b += ',';
+                const ExchangeKind kind = fields[f].kind;
+                // A number never holds a comma, a quote or a line break: it goes in as it is.
+                if (kind != ExchangeKind::Text && kind != ExchangeKind::ModelName) {
+                    appendExactField(fields[f], record, b);
+                    continue;
+                }
                 scratch.clear();
-                if (fields[f].kind == ExchangeKind::ModelName)
+                if (kind == ExchangeKind::ModelName)
                     appendModelName(table, first + i, scratch);
                 else
                     appendExactField(fields[f], record, scratch);
