@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "messages.h"
 #include "namehash.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -77,7 +78,7 @@ int runMakeHashes(const QStringList& arguments) {
         printError(messages::cannotCreate(paths[1], out.errorString()));
         return kFailure;
     }
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
+    if (out.write(bytes) != bytes.size() || !flushAndCommit(out)) {
         printError(messages::cannotWrite(paths[1], out.errorString()));
         return kFailure;
     }

@@ -3,6 +3,7 @@
 #include "exactvalue.h"
 #include "exchangefields.h"
 #include "messages.h"
+#include "savefile.h"
 
 #include <QFileDevice>
 #include <QSaveFile>
@@ -119,7 +120,7 @@ bool writeFileAtomically(const QString& path,
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
+    if (!flushAndCommit(file)) {
         error = messages::cannotWrite(path, file.errorString());
         return false;
     }

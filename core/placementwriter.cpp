@@ -9,6 +9,7 @@
 #include "namehash.h"
 #include "placementfile.h"
 #include "progressstepper.h"
+#include "savefile.h"
 
 #include <QSaveFile>
 #include <QSet>
@@ -156,15 +157,8 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
         error = messages::cannotWrite(path, QStringLiteral("Out of memory."));
         return false;
     }
-    // A commit does not tell when the last buffered bytes could not be written: it would put
-    // the short file in place. Flushing first does.
     errno = 0;
-    if (!file.flush()) {
-        file.cancelWriting();
-        error = messages::cannotWrite(path, writeFailure(file, errno, 0, 0));
-        return false;
-    }
-    if (!file.commit()) {
+    if (!flushAndCommit(file)) {
         error = messages::cannotWrite(path, writeFailure(file, errno, 0, 0));
         return false;
     }

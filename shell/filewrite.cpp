@@ -1,6 +1,7 @@
 #include "filewrite.h"
 
 #include "messages.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +16,8 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& error
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !flushAndCommit(file)) {
         error = messages::unableToWrite(path);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "initext.h"
 #include "messages.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -119,13 +120,9 @@ bool SettingsFile::writeStrings(const QString& section, const QList<Entry>& entr
     text.assign(section, assignments);
     const QByteArray updated = text.bytes();
 
-    // A commit does not tell when the buffered bytes could not be written (a full disk): it
-    // would put the short file in place. Flushing first does.
     QSaveFile file(path_);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(updated) == updated.size() && file.flush();
-    if (!written) file.cancelWriting();
-    if (!written || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(updated) != updated.size() ||
+        !flushAndCommit(file)) {
         error = messages::unableToWrite(path_);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "mappicture.h"
 
 #include "messages.h"
+#include "savefile.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
@@ -22,7 +23,7 @@ bool writePngFile(const QImage& image, const QString& path, QString& error) {
         error = messages::cannotWrite(path, cause);
         return false;
     }
-    if (!file.commit()) {
+    if (!flushAndCommit(file)) {
         error = messages::cannotWrite(path, file.errorString());
         return false;
     }
