@@ -1,7 +1,9 @@
 // Saving must never report success for a file it did not write whole, and must leave the old
 // file as it was.
 
+#include "documentjson.h"
 #include "filesizelimit.h"
+#include "sectioncsv.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -79,6 +82,32 @@ TEST(SaveFaults, ShortWriteLeavesTheOldFileWhole) {
     }
     EXPECT_EQ(folder.read("old.wpl"), QByteArray("old contents"));
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList{"old.wpl"});
+}
+
+// Exports are written as Save writes: a short write reports the file and keeps the old one,
+// even when all of it would fit the file's buffer until the commit.
+TEST(SaveFaults, ShortExportLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const Document d = largeDocument(3, 1);
+    const std::function<bool(const QString&, QString&)> exports[] = {
+        [&](const QString& path, QString& error) {
+            return saveDocumentJson(path, d, std::nullopt, error);
+        },
+        [&](const QString& path, QString& error) { return saveSectionCsv(path, d.table(0), error); },
+    };
+    for (const auto& write : exports) {
+        const QString path = folder.write("old.txt", "old contents");
+        QString error;
+        {
+            FileSizeLimit guard(50);
+            EXPECT_FALSE(write(path, error));
+        }
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write file"))) << text(error);
+        EXPECT_EQ(folder.read("old.txt"), QByteArray("old contents"));
+        EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList{"old.txt"});
+        ASSERT_TRUE(write(path, error)) << text(error);
+        EXPECT_GT(QFileInfo(path).size(), 50);
+    }
 }
 
 TEST(SaveFaults, SuccessReplacesTheFileAndKeepsItsPermissions) {
