@@ -2,6 +2,7 @@
 // file into memory, writing the same bytes, and the peak memory of the command-line convert.
 
 #include "benchfile.h"
+#include "benchtool.h"
 #include "placementfile.h"
 
 #include <QFile>
@@ -10,31 +11,22 @@
 
 #include <benchmark/benchmark.h>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-extern char** environ;
-
 namespace varn {
 namespace {
 
-const QString& file() {
-    static const QString path = bench::benchFile();
-    return path;
-}
+using bench::benchFile;
 
 Document loaded() {
     Document document;
     HashDictionary dictionary;
     QString error;
-    if (!loadPlacementFile(file(), {}, dictionary, document, error)) std::abort();
+    if (!loadPlacementFile(benchFile(), {}, dictionary, document, error)) std::abort();
     return document;
 }
 
 void BM_ReadFileIntoMemory(benchmark::State& state) {
     for (auto _ : state) {
-        QFile in(file());
+        QFile in(benchFile());
         in.open(QIODevice::ReadOnly);
         QByteArray bytes = in.readAll();
         benchmark::DoNotOptimize(bytes.data());
@@ -47,15 +39,15 @@ void BM_Load(benchmark::State& state) {
     for (auto _ : state) {
         Document document;
         QString error;
-        if (!loadPlacementFile(file(), {}, dictionary, document, error))
+        if (!loadPlacementFile(benchFile(), {}, dictionary, document, error))
             state.SkipWithError("load");
         benchmark::DoNotOptimize(document.totalRows());
-        state.SetBytesProcessed(state.bytes_processed() + QFileInfo(file()).size());
+        state.SetBytesProcessed(state.bytes_processed() + QFileInfo(benchFile()).size());
     }
 }
 
 void BM_WriteSameBytes(benchmark::State& state) {
-    QFile in(file());
+    QFile in(benchFile());
     in.open(QIODevice::ReadOnly);
     const QByteArray bytes = in.readAll();
     QTemporaryDir dir;
@@ -77,7 +69,7 @@ void BM_SaveUnedited(benchmark::State& state) {
         QString error;
         if (!savePlacementFile(target, {}, document, dictionary, error))
             state.SkipWithError("save");
-        state.SetBytesProcessed(state.bytes_processed() + QFileInfo(file()).size());
+        state.SetBytesProcessed(state.bytes_processed() + QFileInfo(benchFile()).size());
     }
 }
 
@@ -107,21 +99,15 @@ void BM_FormatAllCells(benchmark::State& state) {
 void BM_ConvertPeakMemory(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string out = dir.filePath(QStringLiteral("converted.wpl")).toStdString();
-    const std::string in = file().toStdString();
-    long peakKilobytes = 0;
+    const std::string in = benchFile().toStdString();
+    double peakMegabytes = 0;
     for (auto _ : state) {
-        const char* argv[] = {VARN_CLI, "convert", in.c_str(), out.c_str(), nullptr};
-        pid_t pid = 0;
-        if (posix_spawn(&pid, VARN_CLI, nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
-            state.SkipWithError("spawn");
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("convert failed");
-        peakKilobytes = std::max(peakKilobytes, usage.ru_maxrss);
+        const bench::Run run = bench::runTool({"convert", in, out});
+        if (run.exitCode != 0) state.SkipWithError("convert failed");
+        peakMegabytes = std::max(peakMegabytes, run.peakMegabytes);
     }
-    const double fileMegabytes = static_cast<double>(QFileInfo(file()).size()) / (1 << 20);
-    state.counters["peak_MB"] = static_cast<double>(peakKilobytes) / 1024;
+    const double fileMegabytes = static_cast<double>(QFileInfo(benchFile()).size()) / (1 << 20);
+    state.counters["peak_MB"] = peakMegabytes;
     state.counters["limit_MB"] = 1.5 * fileMegabytes + 50;
 }
 

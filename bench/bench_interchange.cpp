@@ -3,7 +3,8 @@
 // cell in bench_core), and the tool's dump, export, build, import and diff as processes with
 // their time and peak memory.
 
-#include "benchfile.h"
+#include "benchdocument.h"
+#include "benchtool.h"
 #include "documentjson.h"
 #include "exchangefields.h"
 #include "placementfile.h"
@@ -14,24 +15,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-#include <chrono>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace varn {
 namespace {
 
-const QString& file() {
-    static const QString path = bench::benchFile();
-    return path;
-}
+using bench::benchDocument;
+using bench::benchFile;
+using bench::Run;
+using bench::runTool;
 
 QString dataPath(const char* name) {
     return QStringLiteral(VARN_BENCH_DATA) + u'/' + QLatin1String(name);
@@ -51,14 +44,6 @@ protected:
     }
 };
 
-Document loaded() {
-    Document document;
-    HashDictionary dictionary;
-    QString error;
-    if (!loadPlacementFile(file(), {}, dictionary, document, error)) std::abort();
-    return document;
-}
-
 std::int64_t cellCount(const Document& document) {
     std::int64_t cells = 0;
     for (const SectionTable& table : document.tables())
@@ -67,41 +52,12 @@ std::int64_t cellCount(const Document& document) {
     return cells;
 }
 
-struct Run {
-    int exitCode = -1;
-    double seconds = 0;
-    double peakMegabytes = 0;
-};
-
-// Runs the tool with its standard output thrown away.
-Run runTool(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv = {const_cast<char*>(VARN_CLI)};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    Run run;
-    if (posix_spawn(&pid, VARN_CLI, &actions, nullptr, argv.data(), environ) != 0) return run;
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    posix_spawn_file_actions_destroy(&actions);
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;
-    return run;
-}
-
 // The benchmark file's JSON, its section 0 as CSV, and a copy with 1,000 changed rows.
 const QString& jsonFile() {
     static const QString path = [] {
         const QString json = dataPath("big.json");
         if (!QFileInfo::exists(json) &&
-            runTool({"export", "-o", json.toStdString(), file().toStdString()}).exitCode != 0)
+            runTool({"export", "-o", json.toStdString(), benchFile().toStdString()}).exitCode != 0)
             std::abort();
         return json;
     }();
@@ -111,9 +67,9 @@ const QString& jsonFile() {
 const QString& csvFile() {
     static const QString path = [] {
         const QString csv = dataPath("big-section0.csv");
-        if (!QFileInfo::exists(csv) &&
-            runTool({"export", "--section", "0", "-o", csv.toStdString(), file().toStdString()})
-                    .exitCode != 0)
+        if (!QFileInfo::exists(csv) && runTool({"export", "--section", "0", "-o", csv.toStdString(),
+                                                benchFile().toStdString()})
+                                               .exitCode != 0)
             std::abort();
         return csv;
     }();
@@ -123,7 +79,7 @@ const QString& csvFile() {
 const QString& changedFile() {
     static const QString path = [] {
         const QString changed = dataPath("big-1000-changed.wpl");
-        QFile in(file());
+        QFile in(benchFile());
         in.open(QIODevice::ReadOnly);
         QByteArray bytes = in.readAll();
         for (int i = 0; i < 1000; ++i)  // Pos Y of every 1,000th section 0 row
@@ -144,7 +100,7 @@ void report(benchmark::State& state, const Run& run, double inputBytes, int expe
 }
 
 void BM_WriteJsonCells(benchmark::State& state) {
-    const Document document = loaded();
+    const Document& document = benchDocument();
     std::int64_t cells = 0;
     for (auto _ : state) {
         NullDevice out;
@@ -158,7 +114,7 @@ void BM_WriteJsonCells(benchmark::State& state) {
 }
 
 void BM_WriteCsvCells(benchmark::State& state) {
-    const Document document = loaded();
+    const Document& document = benchDocument();
     std::int64_t cells = 0;
     for (auto _ : state) {
         for (const SectionTable& table : document.tables()) {
@@ -175,18 +131,19 @@ void BM_WriteCsvCells(benchmark::State& state) {
 
 void BM_ToolDump(benchmark::State& state) {
     for (auto _ : state)
-        report(state, runTool({"dump", file().toStdString()}), QFileInfo(file()).size());
+        report(state, runTool({"dump", benchFile().toStdString()}), QFileInfo(benchFile()).size());
 }
 
 void BM_ToolExportJson(benchmark::State& state) {
     for (auto _ : state)
-        report(state, runTool({"export", file().toStdString()}), QFileInfo(file()).size());
+        report(state, runTool({"export", benchFile().toStdString()}),
+               QFileInfo(benchFile()).size());
 }
 
 void BM_ToolExportCsvSection0(benchmark::State& state) {
     for (auto _ : state)
-        report(state, runTool({"export", "--section", "0", file().toStdString()}),
-               QFileInfo(file()).size());
+        report(state, runTool({"export", "--section", "0", benchFile().toStdString()}),
+               QFileInfo(benchFile()).size());
 }
 
 void BM_ToolBuild(benchmark::State& state) {
@@ -201,15 +158,16 @@ void BM_ToolImportCsvSection0(benchmark::State& state) {
     const QString& csv = csvFile();
     for (auto _ : state)
         report(state,
-               runTool({"import", "--section", "0", csv.toStdString(), file().toStdString(), out}),
+               runTool(
+                   {"import", "--section", "0", csv.toStdString(), benchFile().toStdString(), out}),
                QFileInfo(csv).size());
 }
 
 void BM_ToolDiff1000ChangedRows(benchmark::State& state) {
     const QString& changed = changedFile();
     for (auto _ : state)
-        report(state, runTool({"diff", file().toStdString(), changed.toStdString()}),
-               2.0 * QFileInfo(file()).size(), 1);
+        report(state, runTool({"diff", benchFile().toStdString(), changed.toStdString()}),
+               2.0 * QFileInfo(benchFile()).size(), 1);
 }
 
 BENCHMARK(BM_WriteJsonCells)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -13,19 +13,23 @@
 
 namespace varn::bench {
 
-inline QString benchFile() {
-    const QString folder = QStringLiteral(VARN_BENCH_DATA);
-    QDir().mkpath(folder);
-    const QString path = folder + QStringLiteral("/big.wpl");
-    if (!QFileInfo::exists(path)) {
-        const std::string command = std::string(VARN_GENERATOR) +
-                                    " --instances 1000000 --lodculls 100000 --others 0 --seed 7 '" +
-                                    path.toStdString() + "'";
-        if (std::system(command.c_str()) != 0) {
-            std::fprintf(stderr, "cannot generate %s\n", qPrintable(path));
-            std::exit(1);
+inline const QString& benchFile() {
+    static const QString path = [] {
+        const QString folder = QStringLiteral(VARN_BENCH_DATA);
+        QDir().mkpath(folder);
+        const QString made = folder + QStringLiteral("/big.wpl");
+        if (!QFileInfo::exists(made)) {
+            const std::string command =
+                std::string(VARN_GENERATOR) +
+                " --instances 1000000 --lodculls 100000 --others 0 --seed 7 '" +
+                made.toStdString() + "'";
+            if (std::system(command.c_str()) != 0) {
+                std::fprintf(stderr, "cannot generate %s\n", qPrintable(made));
+                std::exit(1);
+            }
         }
-    }
+        return made;
+    }();
     return path;
 }
 
