@@ -6,6 +6,7 @@
 #include "exchangeoutput.h"
 #include "placementfile.h"
 #include "sectioncsv.h"
+#include "savefile.h"
 
 #include <QFile>
 

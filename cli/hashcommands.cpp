@@ -8,7 +8,6 @@
 #include "savefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -72,14 +71,8 @@ int runMakeHashes(const QStringList& arguments) {
         printError(error);
         return kFailure;
     }
-    const QByteArray bytes = encodeEntryTable(entries);
-    QSaveFile out(paths[1]);
-    if (!out.open(QIODevice::WriteOnly)) {
-        printError(messages::cannotCreate(paths[1], out.errorString()));
-        return kFailure;
-    }
-    if (out.write(bytes) != bytes.size() || !flushAndCommit(out)) {
-        printError(messages::cannotWrite(paths[1], out.errorString()));
+    if (!writeBytesAtomically(paths[1], encodeEntryTable(entries), error)) {
+        printError(error);
         return kFailure;
     }
     return 0;

@@ -5,6 +5,7 @@
 #include "exchangeoutput.h"
 #include "messages.h"
 #include "sectioncsv.h"
+#include "savefile.h"
 
 namespace varn {
 namespace {

@@ -6,6 +6,7 @@
 #include "exchangefields.h"
 #include "exchangeoutput.h"
 #include "messages.h"
+#include "savefile.h"
 
 #include <string>
 #include <vector>

@@ -3,10 +3,8 @@
 #include "exactvalue.h"
 #include "exchangefields.h"
 #include "messages.h"
-#include "savefile.h"
 
 #include <QFileDevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -107,24 +105,6 @@ void appendModelName(const SectionTable& table, int row, std::string& out) {
         name.size() > 7 && name.starts_with("[hash:") && name.ends_with(']') &&
         std::all_of(name.begin() + 6, name.end() - 1, [](char c) { return c >= '0' && c <= '9'; });
     if (hashText) out.resize(start);
-}
-
-bool writeFileAtomically(const QString& path,
-                         const std::function<bool(QIODevice&, QString&)>& write, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = messages::cannotCreate(path, file.errorString());
-        return false;
-    }
-    if (!write(file, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!flushAndCommit(file)) {
-        error = messages::cannotWrite(path, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace varn

@@ -8,7 +8,6 @@
 #include <QIODevice>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -63,11 +62,5 @@ private:
 // The model name a section 0 row carries in interchange files: its edited name or the name the
 // dictionary gives its hash, as UTF-8; nothing when that is only a hash text.
 void appendModelName(const SectionTable& table, int row, std::string& out);
-
-// Opens a QSaveFile on path, lets write fill it, and renames it over the target only when
-// everything was written: on failure the old file stays and error says why.
-[[nodiscard]] bool writeFileAtomically(const QString& path,
-                                       const std::function<bool(QIODevice&, QString&)>& write,
-                                       QString& error);
 
 }  // namespace varn

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSaveFile>
+#include <QString>
+
+#include <functional>
 
 namespace varn {
 
@@ -14,5 +18,15 @@ namespace varn {
     }
     return file.commit();
 }
+
+// Opens a QSaveFile on path, lets write fill it, and renames it over the target only when
+// everything was written: on failure the old file stays and error says why.
+[[nodiscard]] bool writeFileAtomically(const QString& path,
+                                       const std::function<bool(QIODevice&, QString&)>& write,
+                                       QString& error);
+
+// The same for bytes that are ready.
+[[nodiscard]] bool writeBytesAtomically(const QString& path, const QByteArray& bytes,
+                                        QString& error);
 
 }  // namespace varn

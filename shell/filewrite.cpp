@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace varn {
 
@@ -15,9 +14,7 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString& error
         error = messages::unableToWrite(folder);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !flushAndCommit(file)) {
+    if (!writeBytesAtomically(path, bytes, error)) {
         error = messages::unableToWrite(path);
         return false;
     }

@@ -3,31 +3,26 @@
 #include "messages.h"
 #include "savefile.h"
 
+#include <QFileDevice>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace varn {
 
 bool writePngFile(const QImage& image, const QString& path, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = messages::cannotCreate(path, file.errorString());
-        return false;
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        // The device's own message says more than the writer's when the disk refused.
-        const QString cause =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        error = messages::cannotWrite(path, cause);
-        return false;
-    }
-    if (!flushAndCommit(file)) {
-        error = messages::cannotWrite(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(
+        path,
+        [&](QIODevice& device, QString& writeError) {
+            QImageWriter writer(&device, "png");
+            if (writer.write(image)) return true;
+            // The device's own message says more than the writer's when the disk refused.
+            const auto* file = qobject_cast<QFileDevice*>(&device);
+            const QString cause = file && file->error() != QFileDevice::NoError
+                                      ? file->errorString()
+                                      : writer.errorString();
+            writeError = messages::cannotWrite(path, cause);
+            return false;
+        },
+        error);
 }
 
 }  // namespace varn
