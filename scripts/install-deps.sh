@@ -3,11 +3,13 @@
 #
 #   scripts/install-deps.sh         what building and running the editor needs (./run.sh)
 #   scripts/install-deps.sh --test  that and what the tests need as well (./test.sh)
+#   scripts/install-deps.sh --windows  that and what the Windows build, its packages and their
+#                                      tests under wine need (scripts/build-windows.sh)
 set -euo pipefail
 
 # Building and running the editor.
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev libgl-dev fonts-dejavu-core
     libsimdjson-dev
 )
@@ -23,10 +25,19 @@ test_packages=(
     xvfb xauth imagemagick
 )
 
+# Windows: the posix-thread mingw-w64 compilers (std::thread), the tools that fetch and unpack
+# Debian's source packages of Qt and simdjson, NSIS for the installer, zip, and a virtual display
+# with xdotool for the window under wine.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 nsis zip unzip dpkg-dev xz-utils libgtest-dev xvfb xauth xdotool imagemagick
+)
+
 case "${1:-}" in
     "") ;;
-    --test) packages+=("${test_packages[@]}") ;;
-    *) echo "usage: scripts/install-deps.sh [--test]" >&2; exit 2 ;;
+    --test) packages+=("${test_packages[@]}" "${windows_packages[@]}") ;;
+    --windows) packages+=("${windows_packages[@]}") ;;
+    *) echo "usage: scripts/install-deps.sh [--test|--windows]" >&2; exit 2 ;;
 esac
 
 missing=()
