@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace varn {
 namespace {
@@ -14,10 +16,15 @@ const QString kSettingsName = QStringLiteral("settings.ini");
 const QString kHashesName = QStringLiteral("hashes.dat");
 
 // Writing settings.ini replaces it through a temporary file beside it, so the folder must take
-// new files too.
+// new files too. Both are tried rather than read from the permission bits: on Windows those say
+// nothing of the folder's access list (Program Files is read-only to a standard user).
 bool isPortable(const QString& programFolder) {
-    const QFileInfo settings(QDir(programFolder).filePath(kSettingsName));
-    return settings.isFile() && settings.isWritable() && QFileInfo(programFolder).isWritable();
+    const QString settingsPath = QDir(programFolder).filePath(kSettingsName);
+    if (!QFileInfo(settingsPath).isFile()) return false;
+    QFile settings(settingsPath);
+    if (!settings.open(QIODevice::ReadWrite)) return false;
+    QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral("settings-XXXXXX.tmp")));
+    return probe.open();
 }
 
 // The settings.ini that comes with the program; empty when there is none.
@@ -39,6 +46,16 @@ bool copyFile(const QString& from, const QString& to, QString& error) {
 }
 
 }  // namespace
+
+QString userSettingsFolder() {
+    // Windows keeps a user's program settings in the roaming profile (%APPDATA%), the
+    // freedesktop systems in the configuration folder (~/.config).
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+#endif
+}
 
 ProgramFiles programFilesIn(const QString& programFolder) {
     const QDir folder(programFolder);

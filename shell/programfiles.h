@@ -17,6 +17,10 @@ struct ProgramFiles {
     QString hashesPath;
 };
 
+// The user's own folder for settings.ini: %APPDATA%\varn-placement-editor on Windows,
+// ~/.config/varn-placement-editor elsewhere (the application name must be set first).
+[[nodiscard]] QString userSettingsFolder();
+
 // Both files beside the program: the portable layout, and the build's own bin/ folder.
 [[nodiscard]] ProgramFiles programFilesIn(const QString& programFolder);
 

@@ -1,19 +1,21 @@
 // varn-placement-editor: the window program.
 
 #include "consoleprompts.h"
+#include "consolestreams.h"
 #include "mainwindow.h"
 #include "programfiles.h"
 #include "startoptions.h"
 #include "userprompts.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    varn::attachToParentConsole();
     if (const auto exitCode = varn::answerInformationRequest(argc, argv)) return *exitCode;
     QApplication app(argc, argv);
-    // Names the user's configuration folder: ~/.config/varn-placement-editor.
+    // Names the user's settings folder: ~/.config/varn-placement-editor, on Windows
+    // %APPDATA%\varn-placement-editor.
     QApplication::setApplicationName(QStringLiteral("varn-placement-editor"));
     varn::StartOptions options;
     if (const auto exitCode = varn::readStartOptions(QCoreApplication::arguments(), options))
@@ -25,8 +27,7 @@ int main(int argc, char* argv[]) {
                                                          : static_cast<varn::UserPrompts&>(dialogs);
     QString error;
     const varn::ProgramFiles files = varn::locateProgramFiles(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), error);
+        QCoreApplication::applicationDirPath(), varn::userSettingsFolder(), error);
     if (!error.isEmpty()) prompts.showError(nullptr, error);
 
     varn::MainWindow window(files, prompts,
