@@ -9,7 +9,7 @@
 #include <QMessageBox>
 
 #ifdef Q_OS_WIN
-#include "win32registry.h"
+#include "win32association.h"
 #endif
 
 namespace varn {
@@ -60,8 +60,7 @@ AssociationOutcome associateWplFiles(QWidget* parent) {
     MessageBoxReplaceQuestion question(parent);
     QString error;
 #ifdef Q_OS_WIN
-    Win32Registry registry(HKEY_CLASSES_ROOT);
-    RegistryAssociation association(registry, executable);
+    Win32Association association(executable);
 #else
     DesktopAssociation::Places places = DesktopAssociation::placesFromEnvironment();
     places.installedEntry = DesktopAssociation::installedEntry(executable, places.dataDirs);
