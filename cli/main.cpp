@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "commands.h"
+#include "consolestreams.h"
 #include "varnversion.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,8 @@ constexpr char kUsage[] =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Scripts compare the output byte for byte on every system.
+    varn::keepStandardStreamBytes();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varn-placement"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
