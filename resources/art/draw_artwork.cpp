@@ -3,6 +3,7 @@
 // subfolder, from which it is installed. Nothing here reads fonts or other files of the machine, so
 // the same build always produces the same pictures.
 
+#include "iconfile.h"
 #include "pictures.h"
 
 #include <QByteArray>
@@ -78,6 +79,22 @@ bool writeThemeIcons(const QDir& folder) {
     return true;
 }
 
+// program-icon.ico: the theme sizes in one file, for the Windows build.
+bool writeWindowsIcon(const QDir& folder) {
+    QList<QImage> images;
+    for (const int size : varn::artwork::kThemeIconSizes)
+        images.append(varn::artwork::drawProgramIcon(size));
+    const QByteArray icon = varn::artwork::windowsIconFile(images);
+    const QString path = folder.filePath(QStringLiteral("program-icon.ico"));
+    QFile file(path);
+    if (icon.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(icon) != icon.size() || !file.flush()) {
+        std::fprintf(stderr, "varn-art-generator: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -97,5 +114,5 @@ int main(int argc, char* argv[]) {
         if (!writeImage(folder.filePath(QString::fromLatin1(picture.fileName)), picture.draw()))
             return 1;
     }
-    return writeThemeIcons(folder) ? 0 : 1;
+    return writeThemeIcons(folder) && writeWindowsIcon(folder) ? 0 : 1;
 }
