@@ -48,6 +48,14 @@ QString outOfMemory(const QString& path) {
     return cannotOpen(path, QStringLiteral("Out of memory"));
 }
 
+QString otherByteOrderLoads(const QString& failure, bool bigEndian) {
+    const QString sentence = failure.endsWith(u'.') ? failure.chopped(1) : failure;
+    return bigEndian ? sentence + QStringLiteral("; read as big-endian it would load: is it a .xpl "
+                                                 "file?")
+                     : sentence + QStringLiteral("; read as little-endian it would load: is it a "
+                                                 ".wpl file?");
+}
+
 QString cannotSave(const QString& path, const QString& cause, const QString& where) {
     return QStringLiteral("Cannot save file \"%1\". %2 (%3). The file on disk was left unchanged.")
         .arg(shown(path), cause, where);

@@ -14,6 +14,10 @@ namespace varn::messages {
 [[nodiscard]] QString negativeCount(const QString& path, int section, qint64 count);
 [[nodiscard]] QString unknownSection(const QString& path, int section, qint64 count);
 [[nodiscard]] QString outOfMemory(const QString& path);
+// A file that does not load in its name's byte order but would in the other: the message of
+// the failure, then "; read as little-endian it would load: is it a .wpl file?" (or the same of
+// big-endian and .xpl).
+[[nodiscard]] QString otherByteOrderLoads(const QString& failure, bool bigEndian);
 // A cell that does not convert stops a save; where names the section, row and column.
 [[nodiscard]] QString cannotSave(const QString& path, const QString& cause, const QString& where);
 
