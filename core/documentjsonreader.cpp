@@ -520,6 +520,7 @@ void finish(ReadResult& result) {
     Document& read = *result.document;
     read.version = result.version;
     read.headerCounts = result.counts;
+    read.appendedTable = result.table;
     for (SectionTable& t : read.tables()) {
         SectionRows& rows = result.sections[fileOrderIndex(t.number())];
         if (!rows.direct) {

@@ -139,6 +139,7 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
         }
         loaded.version = header.version;
         loaded.headerCounts = header.counts;
+        if (foundTable) loaded.appendedTable = tableEntries;
         document = std::move(loaded);
     } catch (const std::bad_alloc&) {
         error = messages::outOfMemory(path);
