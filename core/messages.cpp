@@ -81,6 +81,20 @@ QString unableToWrite(const QString& path) {
 
 namespace varn::messages {
 
+QString printableText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029;
+        if (control)
+            shown += QStringLiteral("\\u%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString notExactFloat(const QString& text) {
     return QStringLiteral("\"%1\" is not a float value (write it as in 1.5, -0, 2e-7, inf, -inf, "
                           "nan or nan:0x7fc00001)")
@@ -88,7 +102,9 @@ QString notExactFloat(const QString& text) {
 }
 
 QString notExactInteger(const QString& text) {
-    return QStringLiteral("\"%1\" is not an integer").arg(text);
+    return QStringLiteral("\"%1\" is not an integer (write it as in 12, -7 or 0, without leading "
+                          "zeros)")
+        .arg(text);
 }
 
 QString outOfFieldRange(const QString& text, const QString& range) {
@@ -107,9 +123,7 @@ QString notWindows1252(const QString& text, char32_t character) {
 }
 
 QString zeroInText(const QString& text) {
-    QString shown = text;
-    shown.replace(QChar(0), QStringLiteral("\\0"));
-    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(shown);
+    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(text);
 }
 
 QString textTooLong(const QString& text, int bytes, int width) {
@@ -122,7 +136,7 @@ QString textTooLong(const QString& text, int bytes, int width) {
 QString cannotRead(const QString& path, const QString& where, const QString& cause) {
     const QString sentence = cause.endsWith(u'.') ? cause : cause + u'.';
     return QStringLiteral("Cannot read file \"%1\": %2: %3")
-        .arg(QDir::toNativeSeparators(path), where, sentence);
+        .arg(QDir::toNativeSeparators(path), printableText(where), printableText(sentence));
 }
 
 QString cannotExport(const QString& path, const QString& cause, const QString& where) {
