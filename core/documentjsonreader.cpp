@@ -298,8 +298,9 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
                           : !sections ? "sections"
                                       : nullptr;
     if (missing)
-        return failAt(rootPlace, QStringLiteral("the key \"%1\" is missing")
-                                     .arg(QString::fromLatin1(missing)));
+        return failAt(
+            rootPlace,
+            QStringLiteral("the key \"%1\" is missing").arg(QString::fromLatin1(missing)));
     top_ = "counts";
     for (int k = 0; k < kSectionCount; ++k) {
         const int index = fileOrderIndex(k);

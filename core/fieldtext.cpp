@@ -121,10 +121,9 @@ bool storeFieldText(const CellLayout& cell, QStringView text, char separator, ch
         }
         case SaveKind::String: {
             // A text is stored whole or not at all: never cut, never with a "?" of its own.
-            const FieldCheck fits = checkTextField(
-                {reinterpret_cast<const char16_t*>(text.utf16()),
-                 static_cast<std::size_t>(text.size())},
-                cell.width);
+            const FieldCheck fits = checkTextField({reinterpret_cast<const char16_t*>(text.utf16()),
+                                                    static_cast<std::size_t>(text.size())},
+                                                   cell.width);
             if (!fits.valid) {
                 error = QString::fromStdU16String(fits.message);
                 return false;

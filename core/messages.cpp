@@ -50,10 +50,9 @@ QString outOfMemory(const QString& path) {
 
 QString otherByteOrderLoads(const QString& failure, bool bigEndian) {
     const QString sentence = failure.endsWith(u'.') ? failure.chopped(1) : failure;
-    return bigEndian ? sentence + QStringLiteral("; read as big-endian it would load: is it a .xpl "
-                                                 "file?")
-                     : sentence + QStringLiteral("; read as little-endian it would load: is it a "
-                                                 ".wpl file?");
+    const QString other = bigEndian ? QStringLiteral("big-endian it would load: is it a .xpl")
+                                    : QStringLiteral("little-endian it would load: is it a .wpl");
+    return sentence + QStringLiteral("; read as %1 file?").arg(other);
 }
 
 QString cannotSave(const QString& path, const QString& cause, const QString& where) {
@@ -102,9 +101,8 @@ QString notExactFloat(const QString& text) {
 }
 
 QString notExactInteger(const QString& text) {
-    return QStringLiteral("\"%1\" is not an integer (write it as in 12, -7 or 0, without leading "
-                          "zeros)")
-        .arg(text);
+    const QString hint = QStringLiteral("write it as in 12, -7 or 0, without leading zeros");
+    return QStringLiteral("\"%1\" is not an integer (%2)").arg(text, hint);
 }
 
 QString outOfFieldRange(const QString& text, const QString& range) {

@@ -22,9 +22,8 @@ QString InterchangeCommands::exportFile(int section) {
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     // The file's name table goes along, as the tool's export carries it.
     const Document& document = document_.document();
-    const bool written =
-        json ? saveDocumentJson(path, document, document.appendedTable, error)
-             : saveSectionCsv(path, document_.model(section).table(), error);
+    const bool written = json ? saveDocumentJson(path, document, document.appendedTable, error)
+                              : saveSectionCsv(path, document_.model(section).table(), error);
     if (!written) {
         prompts_.showError(window_, error);
         return {};

@@ -186,7 +186,7 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
          "line 2, column 12 (column \"unkn2\"): \"x8\" is not an integer"},
         {"leading zero", ",-24,", ",-024,", "(column \"unkn2\"): \"-024\" is not an integer"},
         {"leading zero of -1", ",-24,", ",-01,", "(column \"unkn2\"): \"-01\" is not an integer"},
-        {"zero in a number", ",-24,", QByteArray(",-2\0" "4,", 6),
+        {"zero in a number", ",-24,", QByteArray(",-2\0004,", 6),
          "(column \"unkn2\"): \"-2\\u00004\" is not an integer"},
         {"UTF-16", "", "\xFF\xFE" + utf16,
          "line 1, column 1: the file is not UTF-8 text but UTF-16, it seems; save it as UTF-8"},

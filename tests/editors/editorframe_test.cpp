@@ -406,8 +406,9 @@ void EditorFrameTest::pastedTextThatDoesNotFitIsRefused() {
     QVERIFY(warningShown(editor.get()));
     const QString name = QStringLiteral("Image%1").arg(number);
     QCOMPARE(icon(editor.get(), name)->state(), StatusIcon::State::Invalid);
-    QCOMPARE(icon(editor.get(), name)->toolTip(),
-             QStringLiteral("The text takes 300 bytes and does not fit its field of %1").arg(limit));
+    QCOMPARE(
+        icon(editor.get(), name)->toolTip(),
+        QStringLiteral("The text takes 300 bytes and does not fit its field of %1").arg(limit));
     QCOMPARE(rowTexts(table, 0), before);
     // Cut to fit, the text goes in, and a field without a test of its own shows no mark again.
     edit->setText(pasted.left(limit));
