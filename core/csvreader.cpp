@@ -90,6 +90,14 @@ bool CsvSectionReader::failAt(TextPlace place, int column, const QString& cause)
 bool CsvSectionReader::readHeader() {
     for (int column = 0; column < records_.fieldCount(); ++column) {
         const std::string_view name = records_.field(column);
+        // Zero bytes between the letters, or a byte order mark of FF FE or FE FF: UTF-16.
+        const bool utf16 = name.find('\0') != std::string_view::npos ||
+                           name.starts_with("\xFF\xFE") || name.starts_with("\xFE\xFF");
+        if (utf16 || !isUtf8Text(name))
+            return failAt(records_.fieldPlace(column), -1,
+                          utf16 ? QStringLiteral("the file is not UTF-8 text but UTF-16, it seems; "
+                                                 "save it as UTF-8")
+                                : QStringLiteral("the file is not UTF-8 text; save it as UTF-8"));
         const int field = exchangeFieldIndex(target_.layout(), name);
         const QString shown = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         if (field < 0)
@@ -179,7 +187,7 @@ bool CsvSectionReader::run(CsvSource& source, std::size_t sizeHint, RowBlock& ro
                 break;
             case CsvRecords::Step::End:
                 if (!headerRead_) {
-                    error = messages::cannotRead(source_, QStringLiteral("line 1"),
+                    error = messages::cannotRead(source_, TextPlace{}.text(),
                                                  QStringLiteral("the file is empty; its first "
                                                                 "line must name the fields"));
                     return false;

@@ -27,6 +27,7 @@ std::int64_t Document::totalRows() const {
 void Document::clearRows() {
     for (SectionTable& t : tables_)
         t.clear();
+    appendedTable.reset();  // its names were those of the rows
 }
 
 }  // namespace varn

@@ -14,7 +14,8 @@ namespace varn {
 inline constexpr std::uint32_t kDefaultVersion = 3;
 
 // The open placement document: the eight section tables, the header version and the counts
-// of the header as last read or written.
+// of the header as last read or written, and the file's appended name table as read or written
+// with it.
 class Document {
 public:
     explicit Document(char separator = '.', std::shared_ptr<const NameLookup> names =
@@ -33,9 +34,11 @@ public:
 
     std::uint32_t version = kDefaultVersion;
     std::array<std::int32_t, kSectionCount> headerCounts{};
+    // Carried as it is by a JSON export, so that a file built from the export has it too.
+    AppendedTable appendedTable;
 
     [[nodiscard]] std::int64_t totalRows() const;
-    // New: every table empty; the version and the header counts stay.
+    // New: every table empty and no name table; the version and the header counts stay.
     void clearRows();
 
 private:

@@ -39,6 +39,9 @@ struct ReadResult {
     Document* document;  // null while only the table is read
     std::uint32_t version = 0;
     std::array<std::int32_t, kSectionCount> counts{};
+    std::array<const char*, kSectionCount> countPlaces{};  // for messages
+    const char* countsPlace = nullptr;
+    const char* sectionsPlace = nullptr;
     bool countsRead = false;
     AppendedTable table;
     std::array<SectionRows, kKnownSectionCount> sections;  // in file order
@@ -51,6 +54,14 @@ std::string_view trimmedToken(std::string_view raw) {
     return raw;
 }
 
+// The text from its byte order mark on, which JSON does not know but many editors write.
+simdjson::padded_string_view withoutByteOrderMark(simdjson::padded_string_view json) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (!std::string_view(json).starts_with(kMark)) return json;
+    return simdjson::padded_string_view(json.data() + kMark.size(), json.size() - kMark.size(),
+                                        json.capacity() - kMark.size());
+}
+
 QString jsonKey(std::string_view key) {
     return QStringLiteral("\"%1\"").arg(
         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
@@ -59,7 +70,7 @@ QString jsonKey(std::string_view key) {
 class JsonDocumentReader {
 public:
     JsonDocumentReader(simdjson::padded_string_view json, const QString& source)
-        : json_(json), source_(source) {}
+        : json_(withoutByteOrderMark(json)), source_(source) {}
 
     // Only the table, for naming models before the rows are read.
     bool readTableOnly(AppendedTable& table, QString& error);
@@ -80,7 +91,14 @@ private:
     bool readUnsigned(od::value value, std::uint32_t& number);
     bool readString(od::value value, std::string_view& text);
     bool expectType(od::value value, od::json_type wanted, const char* what);
+    // False, with the place of the comma, when the element is the closing bracket after one.
+    bool notAfterTrailingComma(od::value element);
+    bool trailingComma(const char* comma, char close);
+    // Why the root is no complete object: the text ends inside it, or more follows it.
+    bool rootFailure(simdjson::error_code code);
+    bool strayText(const char* at);
 
+    [[nodiscard]] const char* textEnd() const { return json_.data() + json_.size(); }
     bool jsonFailure(simdjson::error_code code);
     bool failAt(const char* at, const QString& cause);
     QString message() const;
@@ -126,17 +144,59 @@ bool JsonDocumentReader::failAt(const char* at, const QString& cause) {
 
 bool JsonDocumentReader::jsonFailure(simdjson::error_code code) {
     const char* at = nullptr;
-    if (doc_.current_location().get(at) != simdjson::SUCCESS) at = nullptr;
+    // Past the last token the parser has no place: the text ended there.
+    if (doc_.current_location().get(at) != simdjson::SUCCESS) at = textEnd();
+    if (const char* comma = commaBeforeClose(json_.data(), at)) return trailingComma(comma, *at);
     return failAt(at, QString::fromUtf8(simdjson::error_message(code)));
 }
 
 bool JsonDocumentReader::start(QString& error) {
     const auto code = parser_.iterate(json_).get(doc_);
     if (code == simdjson::SUCCESS) return true;
-    failAt(firstMalformedByte(std::string_view(json_.data(), json_.size())),
-           QString::fromUtf8(simdjson::error_message(code)));
+    const char* at = firstMalformedByte(std::string_view(json_.data(), json_.size()));
+    failAt(at ? at : json_.data(), QString::fromUtf8(simdjson::error_message(code)));
     error = message();
     return false;
+}
+
+bool JsonDocumentReader::notAfterTrailingComma(od::value element) {
+    const char* at = element.raw_json_token().data();
+    const char* comma = commaBeforeClose(json_.data(), at);
+    if (!comma) return true;
+    row_ = -1;  // the message names the array
+    key_.clear();
+    return trailingComma(comma, *at);
+}
+
+bool JsonDocumentReader::trailingComma(const char* comma, char close) {
+    return failAt(comma, QStringLiteral("the comma before the closing %1 has nothing after it")
+                             .arg(QLatin1Char(close)));
+}
+
+bool JsonDocumentReader::strayText(const char* at) {
+    // The stray text up to the end of its line, shortly.
+    const char* end = at;
+    while (end < textEnd() && end - at < 20 && *end != '\n' && *end != '\r')
+        ++end;
+    const QString shown = QString::fromUtf8(at, static_cast<qsizetype>(end - at));
+    return failAt(at, QStringLiteral("unexpected \"%1\" after the end of the document").arg(shown));
+}
+
+bool JsonDocumentReader::rootFailure(simdjson::error_code code) {
+    const char* begin = skipJsonBlanks(json_.data(), textEnd());
+    if (code == simdjson::INCORRECT_TYPE || (begin < textEnd() && *begin != '{'))
+        return failAt(begin, QStringLiteral("the document must be one object of \"version\", "
+                                            "\"counts\" and \"sections\""));
+    if (begin < textEnd()) {
+        const char* end = endOfFirstValue(std::string_view(json_.data(), json_.size()), begin);
+        if (!end)
+            return failAt(textEnd(), QStringLiteral("the document ended early: the { at %1 is "
+                                                    "never closed")
+                                         .arg(placeOf(json_.data(), begin).text()));
+        if (const char* rest = skipJsonBlanks(end, textEnd()); rest < textEnd())
+            return strayText(rest);
+    }
+    return jsonFailure(code);
 }
 
 bool JsonDocumentReader::expectType(od::value value, od::json_type wanted, const char* what) {
@@ -187,7 +247,8 @@ bool JsonDocumentReader::read(const NameLookup& names, ReadResult& result, QStri
 
 bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
     od::object root;
-    if (auto code = doc_.get_object().get(root)) return jsonFailure(code);
+    if (auto code = doc_.get_object().get(root)) return rootFailure(code);
+    const char* rootPlace = skipJsonBlanks(json_.data(), textEnd());
     bool version = false;
     bool counts = false;
     bool sections = false;
@@ -230,8 +291,7 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
     }
     top_.clear();
     const char* rest = nullptr;
-    if (doc_.current_location().get(rest) == simdjson::SUCCESS)
-        return failAt(rest, QString::fromUtf8(simdjson::error_message(simdjson::TRAILING_CONTENT)));
+    if (doc_.current_location().get(rest) == simdjson::SUCCESS) return strayText(rest);
     if (tableOnly) return true;
     const char* missing = !version    ? "version"
                           : !counts   ? "counts"
@@ -239,17 +299,19 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
                                       : nullptr;
     if (missing)
         return failAt(
-            nullptr, QStringLiteral("the key \"%1\" is missing").arg(QString::fromLatin1(missing)));
+            rootPlace,
+            QStringLiteral("the key \"%1\" is missing").arg(QString::fromLatin1(missing)));
     top_ = "counts";
     for (int k = 0; k < kSectionCount; ++k) {
         const int index = fileOrderIndex(k);
         const std::int64_t rows = index < 0 ? 0 : result.sections[index].count;
         if (result.counts[k] != rows)
-            return failAt(nullptr, QStringLiteral("the count of section %1 is %2, but the section "
-                                                  "has %3 rows")
-                                       .arg(k)
-                                       .arg(result.counts[k])
-                                       .arg(rows));
+            return failAt(result.countPlaces[k],
+                          QStringLiteral("the count of section %1 is %2, but the section has %3 "
+                                         "rows")
+                              .arg(k)
+                              .arg(result.counts[k])
+                              .arg(rows));
     }
     top_.clear();
     return true;
@@ -258,11 +320,13 @@ bool JsonDocumentReader::readRoot(ReadResult& result, bool tableOnly) {
 bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
     od::array array;
     if (!expectType(value, od::json_type::array, "an array of 16 counts")) return false;
+    result.countsPlace = value.raw_json_token().data();
     if (auto code = value.get_array().get(array)) return jsonFailure(code);
     int k = 0;
     for (auto element : array) {
         od::value item;
         if (auto code = std::move(element).get(item)) return jsonFailure(code);
+        if (!notAfterTrailingComma(item)) return false;
         if (k == kSectionCount)
             return failAt(item.raw_json_token().data(), QStringLiteral("more than 16 counts"));
         row_ = k;
@@ -273,6 +337,7 @@ bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
         QString cause;
         if (!storeExactField(kCount, token, field, cause)) return failAt(token.data(), cause);
         std::memcpy(&result.counts[k], field, 4);
+        result.countPlaces[k] = token.data();
         if (result.counts[k] < 0)
             return failAt(token.data(), QStringLiteral("a count cannot be negative"));
         ++k;
@@ -280,7 +345,7 @@ bool JsonDocumentReader::readCounts(od::value value, ReadResult& result) {
     row_ = -1;
     result.countsRead = k == kSectionCount;
     if (k != kSectionCount)
-        return failAt(nullptr, QStringLiteral("%1 counts instead of 16").arg(k));
+        return failAt(result.countsPlace, QStringLiteral("%1 counts instead of 16").arg(k));
     return true;
 }
 
@@ -295,6 +360,7 @@ bool JsonDocumentReader::readTable(od::value value, AppendedTable& table) {
         od::value item;
         od::object entry;
         if (auto code = std::move(element).get(item)) return jsonFailure(code);
+        if (!notAfterTrailingComma(item)) return false;
         if (!expectType(item, od::json_type::object, "an object of \"name\" and \"hash\""))
             return false;
         if (auto code = item.get_object().get(entry)) return jsonFailure(code);
@@ -339,6 +405,7 @@ bool JsonDocumentReader::readTable(od::value value, AppendedTable& table) {
 bool JsonDocumentReader::readSections(od::value value, ReadResult& result) {
     od::object object;
     if (!expectType(value, od::json_type::object, "an object of sections by number")) return false;
+    result.sectionsPlace = value.raw_json_token().data();
     if (auto code = value.get_object().get(object)) return jsonFailure(code);
     for (auto entry : object) {
         od::field field;
@@ -365,7 +432,8 @@ bool JsonDocumentReader::readSections(od::value value, ReadResult& result) {
     section_.clear();
     for (const SectionLayout& layout : sectionsInFileOrder())
         if (!result.sections[fileOrderIndex(layout.number)].present)
-            return failAt(nullptr, QStringLiteral("section %1 is missing").arg(layout.number));
+            return failAt(result.sectionsPlace,
+                          QStringLiteral("section %1 is missing").arg(layout.number));
     return true;
 }
 
@@ -385,6 +453,7 @@ bool JsonDocumentReader::readRows(od::value value, const SectionLayout& layout, 
     for (auto element : array) {
         od::value item;
         if (auto code = std::move(element).get(item)) return jsonFailure(code);
+        if (!notAfterTrailingComma(item)) return false;
         row_ = rows.count;
         if (rows.count == std::numeric_limits<std::int32_t>::max())
             return failAt(item.raw_json_token().data(), QStringLiteral("too many rows"));
@@ -520,6 +589,7 @@ void finish(ReadResult& result) {
     Document& read = *result.document;
     read.version = result.version;
     read.headerCounts = result.counts;
+    read.appendedTable = result.table;
     for (SectionTable& t : read.tables()) {
         SectionRows& rows = result.sections[fileOrderIndex(t.number())];
         if (!rows.direct) {

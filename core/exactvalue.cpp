@@ -42,9 +42,10 @@ bool isNumberSyntax(std::string_view text) {
     return p == end;
 }
 
-bool isIntegerSyntax(std::string_view text, bool allowSign) {
-    if (allowSign && !text.empty() && text.front() == '-') text.remove_prefix(1);
-    if (text.empty()) return false;
+// -?(0|[1-9][0-9]*), as JSON writes integers: a leading zero is no integer of its own.
+bool isIntegerSyntax(std::string_view text) {
+    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    if (text.empty() || (text.front() == '0' && text.size() > 1)) return false;
     for (char c : text)
         if (!isDigit(c)) return false;
     return true;
@@ -58,6 +59,15 @@ ValueStatus parseNanPattern(std::string_view hex, float& value) {
         return ValueStatus::Invalid;
     value = std::bit_cast<float>(bits);
     return std::isnan(value) ? ValueStatus::Ok : ValueStatus::OutOfRange;
+}
+
+// The texts of the tables ("INF", "-INF", "NAN") name the same values as the exact ones.
+bool isInfinityText(std::string_view text) {
+    return text == "inf" || text == "-inf" || text == "INF" || text == "-INF";
+}
+
+bool isDefaultNanText(std::string_view text) {
+    return text == "nan" || text == "NAN";
 }
 
 bool isZeroNumber(std::string_view text) {
@@ -93,15 +103,15 @@ int formatExactFloat(char* out, float value) {
 }
 
 bool isSpecialFloatText(std::string_view text) {
-    return text == "inf" || text == "-inf" || text == "nan" || text.starts_with(kNanPrefix);
+    return isInfinityText(text) || isDefaultNanText(text) || text.starts_with(kNanPrefix);
 }
 
 ValueStatus parseExactFloat(std::string_view text, float& value) {
-    if (text == "inf" || text == "-inf") {
+    if (isInfinityText(text)) {
         value = text.front() == '-' ? -INFINITY : INFINITY;
         return ValueStatus::Ok;
     }
-    if (text == "nan") {
+    if (isDefaultNanText(text)) {
         value = std::bit_cast<float>(kDefaultNanBits);
         return ValueStatus::Ok;
     }
@@ -119,13 +129,18 @@ ValueStatus parseExactFloat(std::string_view text, float& value) {
 }
 
 ValueStatus parseExactInt32(std::string_view text, std::int32_t& value) {
-    if (!isIntegerSyntax(text, true)) return ValueStatus::Invalid;
+    if (!isIntegerSyntax(text)) return ValueStatus::Invalid;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() ? ValueStatus::Ok : ValueStatus::OutOfRange;
 }
 
 ValueStatus parseExactUInt32(std::string_view text, std::uint32_t& value) {
-    if (!isIntegerSyntax(text, true)) return ValueStatus::Invalid;
+    if (!isIntegerSyntax(text)) return ValueStatus::Invalid;
+    // -0 is zero, as in a signed field; any other minus is out of range.
+    if (text == "-0") {
+        value = 0;
+        return ValueStatus::Ok;
+    }
     if (text.front() == '-') return ValueStatus::OutOfRange;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() ? ValueStatus::Ok : ValueStatus::OutOfRange;

@@ -18,7 +18,8 @@ inline constexpr std::uint32_t kDefaultNanBits = 0x7FC00000;
 // "-inf"; "nan" for the default quiet NaN, else "nan:0x" and the eight hex digits of its bits.
 // Writes into out and returns the length.
 int formatExactFloat(char* out, float value);
-// True for the texts of infinities and NaNs, which JSON carries as strings.
+// True for the texts of infinities and NaNs, which JSON carries as strings; the tables' own
+// "INF", "-INF" and "NAN" read as "inf", "-inf" and "nan".
 [[nodiscard]] bool isSpecialFloatText(std::string_view text);
 
 enum class ValueStatus : std::uint8_t { Ok, Invalid, OutOfRange };
@@ -28,7 +29,8 @@ enum class ValueStatus : std::uint8_t { Ok, Invalid, OutOfRange };
 // for a number beyond the float range or one that would round to zero from a non-zero value,
 // and for a "nan:0x" pattern that is no NaN.
 [[nodiscard]] ValueStatus parseExactFloat(std::string_view text, float& value);
-// Decimal integers: an optional "-" for the signed kind, then digits.
+// Decimal integers as JSON writes them: an optional "-", then "0" or digits without a leading
+// zero. "-0" is 0 in both kinds.
 [[nodiscard]] ValueStatus parseExactInt32(std::string_view text, std::int32_t& value);
 [[nodiscard]] ValueStatus parseExactUInt32(std::string_view text, std::uint32_t& value);
 

@@ -66,12 +66,15 @@ void appendJsonValue(const SectionTable& table, const ExchangeField& field, cons
         return;
     }
     appendExactField(field, record, scratch);
-    const bool quoted = field.kind == ExchangeKind::Text ||
-                        (field.kind == ExchangeKind::Float && isSpecialFloatText(scratch));
-    if (quoted)
+    const bool isFloat = field.kind == ExchangeKind::Float;
+    if (field.kind == ExchangeKind::Text || (isFloat && isSpecialFloatText(scratch))) {
         appendJsonString(out, scratch);
-    else
-        out += scratch;
+        return;
+    }
+    out += scratch;
+    // A whole float keeps a fraction ("-0.0", "1.0"): readers that tell integers from floats
+    // by the text (Python's json among them) keep it a float, the sign of -0 included.
+    if (isFloat && scratch.find_first_of(".e") == std::string::npos) out += ".0";
 }
 
 SavedRecords::SavedRecords(const SectionTable& table) : table_(table) {}

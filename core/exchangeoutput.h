@@ -41,8 +41,8 @@ void appendJsonString(std::string& out, std::string_view utf8);
 
 struct ExchangeField;
 
-// A field's exact value as a JSON value: numbers bare, texts and the texts of infinities and
-// NaNs as strings; section 0's model name as the name of the row.
+// A field's exact value as a JSON value: numbers bare (a whole float with ".0"), texts and the
+// texts of infinities and NaNs as strings; section 0's model name as the name of the row.
 void appendJsonValue(const SectionTable& table, const ExchangeField& field, const char* record,
                      int row, std::string& scratch, std::string& out);
 

@@ -51,6 +51,8 @@ const char* firstMalformedByte(std::string_view json) {
         if (length == 0) return reinterpret_cast<const char*>(p);
         if (openQuote && *p < 0x20) return reinterpret_cast<const char*>(p);
         if (openQuote && *p == '\\' && p + 1 < end) {
+            // An escaped control character is as unescaped as a bare one.
+            if (p[1] < 0x20) return reinterpret_cast<const char*>(p + 1);
             p += 2;
             continue;
         }
@@ -58,6 +60,54 @@ const char* firstMalformedByte(std::string_view json) {
         p += length;
     }
     return reinterpret_cast<const char*>(openQuote);
+}
+
+bool isUtf8Text(std::string_view text) {
+    const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = begin + text.size();
+    for (const unsigned char* p = begin; p < end;) {
+        const int length = sequenceLength(p, end);
+        if (length == 0) return false;
+        p += length;
+    }
+    return true;
+}
+
+const char* endOfFirstValue(std::string_view json, const char* from) {
+    const char* end = json.data() + json.size();
+    int depth = 0;
+    bool inString = false;
+    for (const char* p = from; p < end; ++p) {
+        if (inString) {
+            if (*p == '\\')
+                ++p;
+            else if (*p == '"')
+                inString = false;
+            continue;
+        }
+        if (*p == '"') {
+            inString = true;
+        } else if (*p == '{' || *p == '[') {
+            ++depth;
+        } else if ((*p == '}' || *p == ']') && --depth == 0) {
+            return p + 1;
+        }
+    }
+    return nullptr;
+}
+
+const char* skipJsonBlanks(const char* p, const char* end) {
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r'))
+        ++p;
+    return p;
+}
+
+const char* commaBeforeClose(const char* begin, const char* at) {
+    if (at == nullptr || (*at != ']' && *at != '}')) return nullptr;
+    const char* p = at;
+    while (p > begin && (p[-1] == ' ' || p[-1] == '\t' || p[-1] == '\n' || p[-1] == '\r'))
+        --p;
+    return p > begin && p[-1] == ',' ? p - 1 : nullptr;
 }
 
 }  // namespace varn

@@ -24,4 +24,15 @@ struct TextPlace {
 // closes. nullptr when there is no such place.
 [[nodiscard]] const char* firstMalformedByte(std::string_view json);
 
+// Whether the bytes are valid UTF-8 throughout.
+[[nodiscard]] bool isUtf8Text(std::string_view text);
+
+// Where the object or array that opens at from (a '{' or '[') ends: just after its closing
+// bracket, or nullptr when the text ends first. Strings are skipped; nothing else is checked.
+[[nodiscard]] const char* endOfFirstValue(std::string_view json, const char* from);
+// The first character from p on that is no JSON blank (space, tab, line feed, carriage return).
+[[nodiscard]] const char* skipJsonBlanks(const char* p, const char* end);
+// The comma that a closing ']' or '}' at "at" follows with only blanks between, or nullptr.
+[[nodiscard]] const char* commaBeforeClose(const char* begin, const char* at);
+
 }  // namespace varn

@@ -1,5 +1,6 @@
 #include "fieldtests.h"
 
+#include "codepage.h"
 #include "numbertext.h"
 
 #include <cstdint>
@@ -59,10 +60,25 @@ bool isShownExponentForm(std::u16string_view text, char separator) {
 
 constexpr std::u16string_view kHashPrefix = u"[hash:";
 
+std::u16string decimal(std::size_t value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
+// Upper-case hexadecimal, at least four digits: "0100", "1F600".
+std::u16string hexDigits(char32_t code) {
+    std::u16string digits;
+    for (; code != 0 || digits.size() < 4; code >>= 4)
+        digits.insert(digits.begin(), u"0123456789ABCDEF"[code & 15]);
+    return digits;
+}
+
 }  // namespace
 
 bool isFloatText(std::u16string_view text, char separator) {
-    if (text == u"INF" || text == u"-INF" || text == u"NAN") return true;
+    if (text == u"INF" || text == u"-INF" || text == u"NAN" || text == u"inf" || text == u"-inf" ||
+        text == u"nan")
+        return true;
     if (!isFloatSyntax(text, separator) && !isShownExponentForm(text, separator)) return false;
     float value = 0;
     return parseFloatText(narrowed(text), separator, value) == ParseStatus::Ok;
@@ -99,7 +115,7 @@ bool isFittingHashText(std::u16string_view text) {
 
 FieldCheck checkField(FieldTest test, std::u16string_view text, char separator) {
     const auto verdict = [](bool valid, std::u16string_view message) {
-        return valid ? FieldCheck{} : FieldCheck{false, message};
+        return valid ? FieldCheck{} : FieldCheck{false, std::u16string(message)};
     };
     switch (test) {
         case FieldTest::None:
@@ -118,6 +134,30 @@ FieldCheck checkField(FieldTest test, std::u16string_view text, char separator) 
             return verdict(isNameText(text) || isFittingHashText(text), kModelNameMessage);
     }
     return {};
+}
+
+FieldCheck checkTextField(std::u16string_view text, int width) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isWindows1252Char(c)) continue;
+        // A pair of surrogates stands for one character beyond the basic plane.
+        char32_t code = c;
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000)
+            code = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+        return {false, u"The text holds the character U+" + hexDigits(code) +
+                           u", which Windows-1252 lacks"};
+    }
+    // Each character is one byte of the field.
+    if (text.size() <= static_cast<std::size_t>(width)) return {};
+    return {false, u"The text takes " + decimal(text.size()) +
+                       u" bytes and does not fit its field of " + decimal(width)};
+}
+
+FieldCheck checkCell(const CellLayout& cell, std::u16string_view text, char separator) {
+    FieldCheck check = checkField(cell.test, text, separator);
+    if (check.valid && cell.type == FieldType::Text) check = checkTextField(text, cell.width);
+    return check;
 }
 
 }  // namespace varn

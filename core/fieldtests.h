@@ -1,12 +1,13 @@
 #pragma once
 
-// The checks an item editor applies to a field's text before it writes the row back. Plain C++
-// without Qt: each takes the text exactly as typed, blanks included, and never changes it.
+// The checks an item editor applies to a field's text before it writes the row back; a paste
+// applies the same. Each takes the text exactly as typed, blanks included, and never changes it.
 // A text that passes always converts when the row is committed, so every check includes the
 // range of the field it guards.
 
 #include "recordlayout.h"
 
+#include <string>
 #include <string_view>
 
 namespace varn {
@@ -21,7 +22,8 @@ inline constexpr std::u16string_view kModelNameMessage =
     u"Only 0-9, A-Z, a-z and _\u00A0 are allowed";
 
 // Digits with an optional leading minus and at most one separator, that fit a 32-bit float;
-// or exactly "INF", "-INF" or "NAN", the texts loading gives such values.
+// or exactly "INF", "-INF" or "NAN", the texts loading gives such values, or "inf", "-inf" or
+// "nan", the texts of the interchange files.
 [[nodiscard]] bool isFloatText(std::u16string_view text, char separator);
 // Digits only, 0 to 4294967295 (leading zeros allowed).
 [[nodiscard]] bool isUnsignedText(std::u16string_view text);
@@ -34,10 +36,20 @@ inline constexpr std::u16string_view kModelNameMessage =
 
 struct FieldCheck {
     bool valid = true;
-    std::u16string_view message;  // empty when valid
+    std::u16string message;  // empty when valid
 };
 
 // The check of a field by its test in the record layout; FieldTest::None always passes.
 [[nodiscard]] FieldCheck checkField(FieldTest test, std::u16string_view text, char separator);
+
+// What a string field of the given width stores: characters of Windows-1252, one byte each,
+// no more than the width. Else the message: "The text takes 300 bytes and does not fit its field
+// of 92", or "The text holds the character U+0100, which Windows-1252 lacks".
+[[nodiscard]] FieldCheck checkTextField(std::u16string_view text, int width);
+
+// Every check of a cell's text on its way into a table: the cell's test, and for a string
+// field that the text fits it.
+[[nodiscard]] FieldCheck checkCell(const CellLayout& cell, std::u16string_view text,
+                                   char separator);
 
 }  // namespace varn

@@ -2,6 +2,7 @@
 
 #include "byteorder.h"
 #include "codepage.h"
+#include "fieldtests.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "sectiontable.h"
@@ -119,8 +120,15 @@ bool storeFieldText(const CellLayout& cell, QStringView text, char separator, ch
             return true;
         }
         case SaveKind::String: {
-            // The field is zero-filled first; a text of exactly its width keeps no zero byte,
-            // and nothing is ever written past it.
+            // A text is stored whole or not at all: never cut, never with a "?" of its own.
+            const FieldCheck fits = checkTextField({reinterpret_cast<const char16_t*>(text.utf16()),
+                                                    static_cast<std::size_t>(text.size())},
+                                                   cell.width);
+            if (!fits.valid) {
+                error = QString::fromStdU16String(fits.message);
+                return false;
+            }
+            // The field is zero-filled first; a text of exactly its width keeps no zero byte.
             std::memset(field, 0, static_cast<std::size_t>(cell.width));
             const bool ascii =
                 std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });

@@ -22,8 +22,9 @@ int formatAsciiField(const CellLayout& cell, const char* record, char separator,
 void appendFieldUtf8(const CellLayout& cell, const char* record, const TextContext& context,
                      std::string& out);
 
-// Converts the text by the cell's save kind into its field of the record (host byte order). On
-// failure the record is untouched and error holds the conversion's message.
+// Converts the text by the cell's save kind into its field of the record (host byte order); a
+// string field takes only a text that fits it (checkTextField). On failure the record is
+// untouched and error holds the conversion's message.
 [[nodiscard]] bool storeFieldText(const CellLayout& cell, QStringView text, char separator,
                                   char* record, QString& error);
 

@@ -48,6 +48,13 @@ QString outOfMemory(const QString& path) {
     return cannotOpen(path, QStringLiteral("Out of memory"));
 }
 
+QString otherByteOrderLoads(const QString& failure, bool bigEndian) {
+    const QString sentence = failure.endsWith(u'.') ? failure.chopped(1) : failure;
+    const QString other = bigEndian ? QStringLiteral("big-endian it would load: is it a .xpl")
+                                    : QStringLiteral("little-endian it would load: is it a .wpl");
+    return sentence + QStringLiteral("; read as %1 file?").arg(other);
+}
+
 QString cannotSave(const QString& path, const QString& cause, const QString& where) {
     return QStringLiteral("Cannot save file \"%1\". %2 (%3). The file on disk was left unchanged.")
         .arg(shown(path), cause, where);
@@ -73,6 +80,20 @@ QString unableToWrite(const QString& path) {
 
 namespace varn::messages {
 
+QString printableText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029;
+        if (control)
+            shown += QStringLiteral("\\u%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString notExactFloat(const QString& text) {
     return QStringLiteral("\"%1\" is not a float value (write it as in 1.5, -0, 2e-7, inf, -inf, "
                           "nan or nan:0x7fc00001)")
@@ -80,7 +101,8 @@ QString notExactFloat(const QString& text) {
 }
 
 QString notExactInteger(const QString& text) {
-    return QStringLiteral("\"%1\" is not an integer").arg(text);
+    const QString hint = QStringLiteral("write it as in 12, -7 or 0, without leading zeros");
+    return QStringLiteral("\"%1\" is not an integer (%2)").arg(text, hint);
 }
 
 QString outOfFieldRange(const QString& text, const QString& range) {
@@ -99,9 +121,7 @@ QString notWindows1252(const QString& text, char32_t character) {
 }
 
 QString zeroInText(const QString& text) {
-    QString shown = text;
-    shown.replace(QChar(0), QStringLiteral("\\0"));
-    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(shown);
+    return QStringLiteral("\"%1\" holds a zero character, which would end the text").arg(text);
 }
 
 QString textTooLong(const QString& text, int bytes, int width) {
@@ -114,7 +134,7 @@ QString textTooLong(const QString& text, int bytes, int width) {
 QString cannotRead(const QString& path, const QString& where, const QString& cause) {
     const QString sentence = cause.endsWith(u'.') ? cause : cause + u'.';
     return QStringLiteral("Cannot read file \"%1\": %2: %3")
-        .arg(QDir::toNativeSeparators(path), where, sentence);
+        .arg(QDir::toNativeSeparators(path), printableText(where), printableText(sentence));
 }
 
 QString cannotExport(const QString& path, const QString& cause, const QString& where) {

@@ -261,12 +261,12 @@ long long decimalMagnitude(std::string_view mantissa, long long exponent) {
 }  // namespace
 
 ParseStatus parseFloatText(std::string_view text, char separator, float& value) {
-    if (text == "INF" || text == "-INF") {
+    if (text == "INF" || text == "-INF" || text == "inf" || text == "-inf") {
         value = text[0] == '-' ? -std::numeric_limits<float>::infinity()
                                : std::numeric_limits<float>::infinity();
         return ParseStatus::Ok;
     }
-    if (text == "NAN") {
+    if (text == "NAN" || text == "nan") {
         value = std::numeric_limits<float>::quiet_NaN();
         return ParseStatus::Ok;
     }

@@ -26,7 +26,8 @@ std::string general15(float value, char separator);
 enum class ParseStatus : std::uint8_t { Ok, Invalid, Overflow };
 
 // Blanks, a sign, digits with at most one separator, an optional exponent, blanks; or exactly
-// "INF", "-INF" or "NAN". Rounds to the nearest float; Overflow when beyond the float range.
+// "INF", "-INF" or "NAN" (or, as interchange files write them, "inf", "-inf" or "nan"). Rounds
+// to the nearest float; Overflow when beyond the float range.
 ParseStatus parseFloatText(std::string_view text, char separator, float& value);
 // Decimal integers with an optional sign, nothing else.
 bool parseInt32Text(std::string_view text, std::int32_t& value);

@@ -31,7 +31,8 @@ struct LoadOptions {
 // dictionary's file entries too; on failure both stay exactly as they were.
 // When appendedTable is given it receives the file's table (nullopt when there is none) whatever
 // readHashTable says: the tool's export, import and diff carry the table as it is. The window
-// passes none, so that without the option nothing past the records is read.
+// passes none, so that without the option nothing past the records is read. A table read either
+// way stays with the document (Document::appendedTable).
 [[nodiscard]] bool loadPlacementFile(const QString& path, const LoadOptions& options,
                                      HashDictionary& dictionary, Document& document, QString& error,
                                      ProgressSink* progress = nullptr,
@@ -42,9 +43,9 @@ struct SaveOptions {
 };
 
 // Writes the document through a temporary file renamed over the target, big-endian when the
-// path is an .xpl name, little-endian otherwise. On success the header counts follow the file
-// written and a written table empties the dictionary's file entries; on failure the old file,
-// the document and the dictionary stay.
+// path is an .xpl name, little-endian otherwise. On success the header counts and the document's
+// table follow the file written and a written table empties the dictionary's file entries; on
+// failure the old file, the document and the dictionary stay.
 // A given verbatimTable that holds a table is appended as it is (an empty list as a table of no
 // entries) in place of one made from the model names, so that a file built from its JSON
 // reproduces the original.

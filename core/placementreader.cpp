@@ -99,7 +99,12 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
         return false;
     }
     const Header header = decodeHeader(headerBytes, bigEndian);
-    if (error = checkCounts(path, header, fileSize); !error.isEmpty()) return false;
+    if (error = checkCounts(path, header, fileSize); !error.isEmpty()) {
+        // A file of the other byte order under the wrong name reads as nonsense counts.
+        if (checkCounts(path, decodeHeader(headerBytes, !bigEndian), fileSize).isEmpty())
+            error = messages::otherByteOrderLoads(error, !bigEndian);
+        return false;
+    }
 
     const std::int64_t tableOffset = appendedTableOffset(header.counts);
     QList<HashTableEntry> tableEntries;
@@ -134,6 +139,7 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
         }
         loaded.version = header.version;
         loaded.headerCounts = header.counts;
+        if (foundTable) loaded.appendedTable = tableEntries;
         document = std::move(loaded);
     } catch (const std::bad_alloc&) {
         error = messages::outOfMemory(path);

@@ -164,6 +164,10 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
     }
 
     document.headerCounts = counts;
+    if (verbatim)
+        document.appendedTable = *verbatimTable;
+    else
+        document.appendedTable = entries.isEmpty() ? AppendedTable() : AppendedTable(entries);
     if (!entries.isEmpty()) dictionary.fileEntries.clear();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "tabbedtext.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace varn {
 namespace {
@@ -116,8 +117,7 @@ public:
         given_.assign(texts.size(), false);
         for (std::size_t i = 0; i < shape.size(); ++i) {
             const int cell = shape[i];
-            const FieldCheck check =
-                checkField(testOf(cell), utf16Of(cells[i]), context_.separator);
+            const FieldCheck check = checkOf(cell, cells[i]);
             if (!check.valid) {
                 error = badCellMessage(line, cellCaption(layout_, cell, captions_), cells[i],
                                        check.message);
@@ -143,6 +143,12 @@ private:
     [[nodiscard]] FieldTest testOf(int cell) const {
         return layout_.nameCellOf(cell) >= 0 ? FieldTest::Unsigned : layout_.cells[cell].test;
     }
+    // The editors' whole check of a cell, the width of a string field included.
+    [[nodiscard]] FieldCheck checkOf(int cell, QStringView text) const {
+        if (layout_.nameCellOf(cell) >= 0)
+            return checkField(FieldTest::Unsigned, utf16Of(text), context_.separator);
+        return checkCell(layout_.cells[cell], utf16Of(text), context_.separator);
+    }
 
     [[nodiscard]] QStringView keep(std::string_view ascii) {
         const std::size_t start = scratch_.size();
@@ -154,8 +160,7 @@ private:
     [[nodiscard]] QStringView writtenText(int cell, QStringView text) {
         const CellLayout& field = layout_.cells[cell];
         if (field.rule == TextRule::Marker) return defaults_[cell];
-        const int decimals = field.writeBackDecimals();
-        if (!field.isFloat() || decimals == 0) return text;
+        if (!field.isFloat()) return text;
         char buffer[kNumberTextCapacity];
         std::string_view ascii;
         float value = 0;
@@ -163,7 +168,12 @@ private:
         if (!asciiOf(text, buffer, ascii) ||
             parseFloatText(ascii, context_.separator, value) != ParseStatus::Ok)
             return text;
-        const int length = formatTrimmedFixed(buffer, value, decimals, context_.separator);
+        const int decimals = field.writeBackDecimals();
+        // A general float goes in as given, but "inf" or "nan" as the table shows such values.
+        if (decimals == 0 && std::isfinite(value)) return text;
+        const int length = decimals == 0
+                               ? formatGeneral15(buffer, value, context_.separator)
+                               : formatTrimmedFixed(buffer, value, decimals, context_.separator);
         const std::string_view fixed(buffer, static_cast<std::size_t>(length));
         return QLatin1StringView(fixed.data(), length) == text ? text : keep(fixed);
     }

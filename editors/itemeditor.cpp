@@ -7,6 +7,7 @@
 #include "fieldtests.h"
 #include "numbertext.h"
 #include "statusicon.h"
+#include "textfieldedit.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace varn {
 namespace {
@@ -193,13 +195,11 @@ ItemEditor::Field& ItemEditor::addField(int cell, QWidget* container, const QRec
     const CellLayout& layout = layout_->cells[cell];
     Field field{.cell = cell, .test = layout.test};
 
-    field.edit = new QLineEdit(container);
+    const bool text = layout.type == FieldType::Text;
+    field.edit = text ? new TextFieldEdit(layout.width, container) : new QLineEdit(container);
     field.edit->setObjectName(QStringLiteral("LabeledEdit%1").arg(nextFieldNumber_));
     field.edit->setGeometry(geometry);
-    if (layout.type == FieldType::Text) {
-        field.edit->setMaxLength(layout.width);
-        field.edit->setValidator(new CodePageValidator(field.edit));
-    }
+    if (text) field.edit->setValidator(new CodePageValidator(field.edit));
 
     field.label = fieldLabel(labelText, field.edit);
 
@@ -249,8 +249,13 @@ void ItemEditor::done(int result) {
 bool ItemEditor::testAllFields() {
     bool allValid = true;
     for (const Field& field : fields_) {
-        if (field.test == FieldTest::None) continue;
-        const FieldCheck check = checkField(field.test, textView(field.edit->text()), separator());
+        const FieldCheck check =
+            checkCell(layout_->cells[field.cell], textView(field.edit->text()), separator());
+        // A field without a test of its own is marked only when its text does not fit.
+        if (field.test == FieldTest::None && check.valid) {
+            field.icon->setEmpty();
+            continue;
+        }
         if (check.valid) {
             field.icon->setValid();
         } else {
@@ -267,12 +272,15 @@ void ItemEditor::fieldTested(const Field&, bool) {}
 bool ItemEditor::writeBackText(const Field& field, QString& text) const {
     const CellLayout& layout = layout_->cells[field.cell];
     text = field.edit->text();
-    const int decimals = layout.writeBackDecimals();
-    if (!layout.isFloat() || decimals == 0) return true;
+    if (!layout.isFloat()) return true;
     float value = 0;
     const std::string typed = text.toStdString();
     if (parseFloatText(typed, separator(), value) != ParseStatus::Ok) return false;
-    text = QString::fromStdString(trimmedFixed(value, decimals, separator()));
+    const int decimals = layout.writeBackDecimals();
+    // A general float is written as typed, but "inf" or "nan" as the table shows such values.
+    if (decimals == 0 && std::isfinite(value)) return true;
+    text = QString::fromStdString(decimals == 0 ? general15(value, separator())
+                                                : trimmedFixed(value, decimals, separator()));
     return true;
 }
 

@@ -20,10 +20,10 @@ QString InterchangeCommands::exportFile(int section) {
     if (path.isEmpty()) return {};
     QString error;
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
-    // The window keeps no appended table of its own: the JSON carries the records alone.
-    const bool written =
-        json ? saveDocumentJson(path, document_.document(), std::nullopt, error)
-             : saveSectionCsv(path, document_.model(section).table(), error);
+    // The file's name table goes along, as the tool's export carries it.
+    const Document& document = document_.document();
+    const bool written = json ? saveDocumentJson(path, document, document.appendedTable, error)
+                              : saveSectionCsv(path, document_.model(section).table(), error);
     if (!written) {
         prompts_.showError(window_, error);
         return {};

@@ -140,8 +140,13 @@ TEST_F(Interchange, DiffExitCodesAndChangedCells) {
 TEST_F(Interchange, BadInputWritesNothing) {
     ASSERT_EQ(tool({"export", "-o", path("good.json"), kSample}).exitCode, 0);
     QByteArray json = readFile(path("good.json"));
-    write("bad.json", json.replace("\"Unkn1\": 384", "\"Unkn1\": -384"));
+    write("bad.json", QByteArray(json).replace("\"Unkn1\": 384", "\"Unkn1\": -384"));
+    write("zero.json", QByteArray(json).replace("\"Unkn1\": 384", "\"Unkn1\": 0384"));
+    write("stray.json", json + "}");
     write("bad.csv", "Pos X\n1\n");
+    const QString utf16 = QStringLiteral("\uFEFFunkn1,str\r\n");
+    write("utf16.csv", QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2));
+    write("little.xpl", readFile(kSample));
     write("out.wpl", "untouched");
     const struct {
         QStringList arguments;
@@ -149,6 +154,13 @@ TEST_F(Interchange, BadInputWritesNothing) {
     } cases[] = {
         {{"build", path("bad.json"), path("out.wpl")}, "bad.json\": line "},
         {{"build", path("missing.json"), path("out.wpl")}, "Cannot open file"},
+        {{"build", path("zero.json"), path("out.wpl")}, "\"0384\" is not an integer"},
+        {{"build", path("stray.json"), path("out.wpl")},
+         "(at .): unexpected \"}\" after the end of the document."},
+        {{"convert", path("little.xpl"), path("out.wpl")},
+         "; read as little-endian it would load: is it a .wpl file?"},
+        {{"import", "--section", "15", path("utf16.csv"), kSample, path("out.wpl")},
+         "utf16.csv\": line 1, column 1: the file is not UTF-8 text but UTF-16"},
         {{"import", "--section", "0", path("bad.csv"), kSample, path("out.wpl")},
          "bad.csv\": line 1, column 1: the column \"Pos Y\" is missing"},
         {{"import", "--section", "1", path("bad.csv"), kSample, path("out.wpl")}, "--section must"},

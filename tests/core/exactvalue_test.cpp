@@ -73,8 +73,9 @@ TEST(ExactFloat, RefusesWhatIsNoExactText) {
         {"1,5", ValueStatus::Invalid},
         {" 1", ValueStatus::Invalid},
         {"1e", ValueStatus::Invalid},
-        {"INF", ValueStatus::Invalid},
-        {"NAN", ValueStatus::Invalid},
+        {"Inf", ValueStatus::Invalid},
+        {"NaN", ValueStatus::Invalid},
+        {"+inf", ValueStatus::Invalid},
         {"0x10", ValueStatus::Invalid},
         {"nan:0x", ValueStatus::Invalid},
         {"nan:0x123456789", ValueStatus::Invalid},
@@ -85,6 +86,11 @@ TEST(ExactFloat, RefusesWhatIsNoExactText) {
         {"nan:0x3f800000", ValueStatus::OutOfRange},
         {"0.0e-99", ValueStatus::Ok},
         {"1E+2", ValueStatus::Ok},
+        {"-0.0", ValueStatus::Ok},
+        {"1.0", ValueStatus::Ok},
+        {"INF", ValueStatus::Ok},  // the tables' own texts, as an editor takes them
+        {"-INF", ValueStatus::Ok},
+        {"NAN", ValueStatus::Ok},
     };
     for (const ParseCase& c : cases) {
         float value = 0;
@@ -99,6 +105,14 @@ TEST(ExactInteger, RangesOfBothKinds) {
         ValueStatus asUnsigned;
     } cases[] = {
         {"0", ValueStatus::Ok, ValueStatus::Ok},
+        {"-0", ValueStatus::Ok, ValueStatus::Ok},  // zero in every kind of field
+        {"012", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"-012", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"-01", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"07", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"00", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"-00", ValueStatus::Invalid, ValueStatus::Invalid},
+        {"-1", ValueStatus::Ok, ValueStatus::OutOfRange},
         {"-2147483648", ValueStatus::Ok, ValueStatus::OutOfRange},
         {"2147483648", ValueStatus::OutOfRange, ValueStatus::Ok},
         {"4294967295", ValueStatus::OutOfRange, ValueStatus::Ok},

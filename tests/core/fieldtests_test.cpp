@@ -62,8 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     SpecialValues, FloatTextTest,
     testing::Values(FloatCase{u"INF", '.', true}, FloatCase{u"-INF", '.', true},
-                    FloatCase{u"NAN", ',', true}, FloatCase{u"inf", '.', false},
+                    FloatCase{u"NAN", ',', true}, FloatCase{u"inf", '.', true},
+                    FloatCase{u"-inf", ',', true}, FloatCase{u"nan", '.', true},
                     FloatCase{u"+INF", '.', false}, FloatCase{u"-NAN", '.', false},
+                    FloatCase{u"-nan", '.', false}, FloatCase{u"Inf", '.', false},
                     FloatCase{u"NaN", '.', false}, FloatCase{u" INF", '.', false},
                     FloatCase{u"INFINITY", '.', false}));
 
@@ -177,6 +179,40 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{FieldTest::NameOrHash, u"[hash:9223372036854775808]", '.', false,
                               kModelNameMessage},
                     CheckCase{FieldTest::NameOrHash, u"", '.', false, kModelNameMessage}));
+
+// What a cell lets in, the same for an editor, a paste and a save: its test, and a string field
+// no more characters than its bytes and only those of its code page.
+TEST(CheckCell, StringFieldsTakeWhatFitsTheirBytes) {
+    const struct {
+        int section;
+        int cell;
+        std::u16string text;
+        std::u16string message;  // empty: passes
+    } cases[] = {
+        {15, 1, std::u16string(92, u'a'), {}},
+        {15, 1, std::u16string(300, u'a'),
+         u"The text takes 300 bytes and does not fit its field of 92"},
+        {15, 1, u"", {}},
+        {15, 1, u"caf\u00E9 \u20AC 5.", {}},
+        {15, 1, u"a\u0100", u"The text holds the character U+0100, which Windows-1252 lacks"},
+        {15, 1, u"\U0001F600", u"The text holds the character U+1F600, which Windows-1252 lacks"},
+        {8, 0, std::u16string(24, u'n'), {}},
+        {8, 0, std::u16string(25, u'n'),
+         u"The text takes 25 bytes and does not fit its field of 24"},
+        {8, 0, std::u16string(30, u' '), std::u16string(kNameMessage)},  // its own test first
+        {9, 19, std::u16string(33, u'n'),
+         u"The text takes 33 bytes and does not fit its field of 32"},
+        {9, 19, u"", {}},
+        {0, 7, std::u16string(40, u'n'), {}},  // a model name is stored as its hash
+        {2, 0, u"1.5", {}},
+        {2, 0, u"x", std::u16string(kFloatMessage)},
+    };
+    for (const auto& c : cases) {
+        const FieldCheck check = checkCell(sectionLayout(c.section)->cells[c.cell], c.text, '.');
+        EXPECT_EQ(check.valid, c.message.empty()) << c.section << " " << printable(c.text);
+        EXPECT_EQ(check.message, c.message) << c.section << " " << printable(c.text);
+    }
+}
 
 TEST(FieldMessages, ReadExactlyWithTheirNoBreakSpaces) {
     EXPECT_EQ(kFloatMessage, u"Enter an floating-point value");

@@ -275,6 +275,31 @@ TEST_F(MalformedFile, RecordsInASectionWithoutKnownLayout) {
     EXPECT_FALSE(loadFails(Bytes().header(counts({{6, -3}})).data).isEmpty());
 }
 
+// A file of the other byte order under the wrong name says which name would load it.
+TEST_F(MalformedFile, TheOtherByteOrderIsNamed) {
+    const struct {
+        bool bigEndian;  // of the bytes
+        int records;     // bytes of records after the header
+        const char* name;
+        const char* expected;  // empty: no word of the other order
+    } cases[] = {
+        {false, 72, "x.xpl", "; read as little-endian it would load: is it a .wpl file?"},
+        {false, 72, "x.XPL", "; read as little-endian it would load: is it a .wpl file?"},
+        {true, 72, "x.wpl", "; read as big-endian it would load: is it a .xpl file?"},
+        {false, 71, "x.xpl", ""},  // short in either order: the name is not what is wrong
+    };
+    for (const auto& c : cases) {
+        Bytes b(c.bigEndian);
+        b.header(counts({{10, 1}, {0, 1}})).zeros(c.records);
+        const QString error = loadFails(b.data, c.name);
+        EXPECT_TRUE(error.contains(QStringLiteral("record counts need"))) << text(error);
+        if (*c.expected)
+            EXPECT_TRUE(error.endsWith(QLatin1String(c.expected))) << text(error);
+        else
+            EXPECT_FALSE(error.contains(QStringLiteral("would load"))) << text(error);
+    }
+}
+
 TEST_F(MalformedFile, MissingFile) {
     HashDictionary dictionary;
     Document document;

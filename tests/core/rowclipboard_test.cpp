@@ -240,6 +240,10 @@ TEST_F(Clipboard, CellsAreWrittenBackAsTheEditorsWriteThem) {
     EXPECT_TRUE(pasted(0).isEdited(0, 11));  // "1.50" shows as "1.5"
     const auto marker = decoded("0\t0\t0\t0\t0\t0\t0\tx\ty", pasted(9));
     EXPECT_EQ(textsOf(marker[0]).mid(7, 2), (QStringList{"[...]", "[...]"}));
+    // The interchange files' infinities and NaNs go in as the tables show them.
+    const auto specials = decoded("inf\t-inf\tnan\t0\t0\t0\t1\tRock\t384\t-1\t0\tnan\n", pasted(0));
+    EXPECT_EQ(textsOf(specials[0]).mid(0, 3), (QStringList{"INF", "-INF", "NAN"}));
+    EXPECT_EQ(textsOf(specials[0])[11], "NAN");
 }
 
 TEST_F(Clipboard, ABadCellOrAWrongLinePastesNothingAndSaysWhere) {
@@ -279,6 +283,13 @@ TEST_F(Clipboard, ABadCellOrAWrongLinePastesNothingAndSaysWhere) {
         // Rows of section 2 have as many cells as those of section 0, not their kinds.
         {0, "1\t2\t3\t4\t5\t6\t7\t8.5\t9\t10\t11\t12",
          "Line 1, column \"Model name hash\" (\"8.5\"): " + name},
+        // A string field takes what fits it, as in the editors.
+        {15, "1\t" + QString(93, u'a') + "\t2\t0\t0\t0\t0\t0\t0\t0\t0",
+         "Line 1, column \"str\" (\"" + QString(40, u'a') +
+             "...\"): The text takes 93 bytes and does not fit its field of 92"},
+        {15, "1\tna\u0107\t2\t0\t0\t0\t0\t0\t0\t0\t0",
+         "Line 1, column \"str\" (\"na\u0107\"): The text holds the character U+0107, which "
+         "Windows-1252 lacks"},
         {9, "0\t0\t0\t0\t0\t0\t0\t\t\tmy model" + QString(9, u'\t'),
          "Line 1, column \"model1\" (\"my model\"): " +
              QString::fromUtf16(kNameMessage.data(), kNameMessage.size())},

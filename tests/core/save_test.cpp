@@ -191,7 +191,14 @@ INSTANTIATE_TEST_SUITE_P(
     Cells, ConversionFailure,
     ::testing::Values(BadCell{2, 0, "1,5", "'1,5' is not a valid floating point value"},
                       BadCell{2, 0, "", "'' is not a valid floating point value"},
-                      BadCell{10, 5, "nan", "'nan' is not a valid floating point value"},
+                      BadCell{10, 5, "NaN", "'NaN' is not a valid floating point value"},
+                      BadCell{15, 1,  // 93 characters
+                              "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+                              "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+                              "The text takes 93 bytes and does not fit its field of 92 "
+                              "(section 15, row 0, column \"str\")"},
+                      BadCell{8, 0, "a\u0100b",
+                              "The text holds the character U+0100, which Windows-1252 lacks"},
                       BadCell{3, 6, "2147483648", "''2147483648'' is not a valid integer value"},
                       BadCell{4, 8, "-1", "''-1'' is not a valid integer value"},
                       BadCell{0, 12, "9223372036854775808",

@@ -165,9 +165,11 @@ TEST_F(SectionCsv, EditorsNameTestsOnRequest) {
 
 TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
     const QByteArray good = exportCsv(document_.table(8));
+    const QString text = QString::fromUtf8(good);
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     const struct {
         const char* name;
-        const char* from;  // replaced once in the exported text
+        const char* from;  // replaced once in the exported text; empty: the whole text
         QByteArray to;
         const char* expected;
     } cases[] = {
@@ -182,6 +184,14 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
          "line 1, column 1: the column \"unkn11\" is missing"},
         {"not a number", ",-24,", ",x8,",
          "line 2, column 12 (column \"unkn2\"): \"x8\" is not an integer"},
+        {"leading zero", ",-24,", ",-024,", "(column \"unkn2\"): \"-024\" is not an integer"},
+        {"leading zero of -1", ",-24,", ",-01,", "(column \"unkn2\"): \"-01\" is not an integer"},
+        {"zero in a number", ",-24,", QByteArray(",-2\0004,", 6),
+         "(column \"unkn2\"): \"-2\\u00004\" is not an integer"},
+        {"UTF-16", "", "\xFF\xFE" + utf16,
+         "line 1, column 1: the file is not UTF-8 text but UTF-16, it seems; save it as UTF-8"},
+        {"UTF-16 without a mark", "", utf16, "line 1, column 1: the file is not UTF-8 text but"},
+        {"Windows-1252", "", "unkn\xB9,unkn2", "line 1, column 1: the file is not UTF-8 text;"},
         {"out of range", ",-24,", ",2147483648,",
          "(column \"unkn2\"): 2147483648 is out of the range of the field (-2147483648 to "
          "2147483647)"},
@@ -194,7 +204,7 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
         {"zero character", "plain_name", QByteArray("a\0b", 3), "holds a zero character"},
         {"broken quotes", "plain_name", "\"plain\"name",
          "line 2, column 8: a closing quote must be followed by a comma"},
-        {"empty file", "", "", "line 1: the file is empty"},
+        {"empty file", "", "", "line 1, column 1: the file is empty"},
     };
     for (const auto& c : cases) {
         QByteArray bad = good;
@@ -203,7 +213,7 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
             ASSERT_GE(at, 0) << c.name;
             bad.replace(at, static_cast<qsizetype>(strlen(c.from)), c.to);
         } else {
-            bad.clear();
+            bad = c.to;
         }
         RowBlock rows;
         rows.count = -7;
@@ -213,7 +223,26 @@ TEST_F(SectionCsv, EveryBadInputIsOneMessageWithItsPlace) {
         EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read file \"in.csv\": "))) << c.name;
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.expected)))
             << c.name << ": " << error.toStdString();
+        EXPECT_FALSE(std::any_of(error.begin(), error.end(), [](QChar ch) { return ch < u' '; }))
+            << c.name << ": the message is one printable line";
     }
+}
+
+// Every way into a float cell takes the same texts of infinities and NaNs: the interchange
+// files' own and the ones the tables show.
+TEST_F(SectionCsv, InfinitiesAndNaNsInBothSpellings) {
+    const QByteArray csv = "unkn1,unkn2,unkn3,unkn4,unkn5,unkn6\ninf,-inf,nan,INF,-INF,NAN\n";
+    RowBlock rows;
+    QString error;
+    ASSERT_TRUE(importCsv(csv, document_.table(10), rows, error, true)) << error.toStdString();
+    replaceTableRows(document_.table(10), std::move(rows));
+    for (int cell = 0; cell < 6; ++cell)
+        EXPECT_EQ(document_.table(10).cellText(0, cell),
+                  QStringList({"INF", "-INF", "NAN"})[cell % 3])
+            << cell;
+    ASSERT_FALSE(importCsv("unkn1,unkn2,unkn3,unkn4,unkn5,unkn6\nInf,0,0,0,0,0\n",
+                           document_.table(10), rows, error));
+    EXPECT_TRUE(error.contains("\"Inf\" is not a float value")) << error.toStdString();
 }
 
 TEST_F(SectionCsv, AppendedRowsFollowTheTablesOwn) {

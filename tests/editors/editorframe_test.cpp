@@ -5,8 +5,10 @@
 #include "fieldtests.h"
 #include "sectiontable.h"
 
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace varn;
@@ -87,6 +89,8 @@ private slots:
     void enterRunsOkInSection8Only();
     void textFieldsRefuseExtraCharacters_data();
     void textFieldsRefuseExtraCharacters();
+    void pastedTextThatDoesNotFitIsRefused_data() { textFieldsRefuseExtraCharacters_data(); }
+    void pastedTextThatDoesNotFitIsRefused();
     void modelNameOfSection0HasNoLimit();
     void textFieldsRefuseCharactersOutsideTheCodePage();
     void balloonShowsTheHintOfAnInvalidIcon();
@@ -376,6 +380,42 @@ void EditorFrameTest::textFieldsRefuseExtraCharacters() {
     QVERIFY(!editor->isVisible());
     const int cell = section == 9 ? 19 + number - 9 : number - 2;
     QCOMPARE(table.cellText(0, cell), typed.left(limit));
+}
+
+// A paste is not cut to the field: it stays whole for the OK to refuse, with the reason.
+void EditorFrameTest::pastedTextThatDoesNotFitIsRefused() {
+    QFETCH(int, section);
+    QFETCH(int, number);
+    QFETCH(int, limit);
+    Document document;
+    SectionTable& table = document.table(section);
+    table.appendDefaultRow();
+    const QStringList before = rowTexts(table, 0);
+    auto editor = makeEditor(section);
+    openOn(*editor, table, 0);
+    const QString pasted = QStringLiteral("abc_").repeated(75);
+    QGuiApplication::clipboard()->setText(pasted);
+    QLineEdit* edit = field(editor.get(), number);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), pasted);
+    QTest::keyClicks(edit, QStringLiteral("x"));  // typing still stops at the width
+    QCOMPARE(edit->text(), pasted);
+    clickOk(editor.get());
+    QVERIFY(editor->isVisible());
+    QVERIFY(warningShown(editor.get()));
+    const QString name = QStringLiteral("Image%1").arg(number);
+    QCOMPARE(icon(editor.get(), name)->state(), StatusIcon::State::Invalid);
+    QCOMPARE(
+        icon(editor.get(), name)->toolTip(),
+        QStringLiteral("The text takes 300 bytes and does not fit its field of %1").arg(limit));
+    QCOMPARE(rowTexts(table, 0), before);
+    // Cut to fit, the text goes in, and a field without a test of its own shows no mark again.
+    edit->setText(pasted.left(limit));
+    clickOk(editor.get());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(icon(editor.get(), name)->state(),
+             section == 15 ? StatusIcon::State::Empty : StatusIcon::State::Valid);
 }
 
 void EditorFrameTest::modelNameOfSection0HasNoLimit() {

@@ -102,6 +102,19 @@ void WriteBackTest::typedTextIsWrittenInItsColumnsForm_data() {
     QTest::newRow("15: str of 92") << 15 << '.' << 3 << str92 << str92;
     QTest::newRow("15: str blanks") << 15 << ',' << 3 << " x, y "
                                     << " x, y ";
+    // The interchange files' texts of infinities and NaNs, written as the tables show them.
+    QTest::newRow("15: float inf") << 15 << '.' << 5 << "inf"
+                                   << "INF";
+    QTest::newRow("10: float -inf") << 10 << ',' << 2 << "-inf"
+                                    << "-INF";
+    QTest::newRow("8: fixed7 nan") << 8 << '.' << 9 << "nan"
+                                   << "NAN";
+    QTest::newRow("0: general nan") << 0 << '.' << 13 << "nan"
+                                    << "NAN";
+    QTest::newRow("0: general -inf") << 0 << ',' << 13 << "-inf"
+                                     << "-INF";
+    QTest::newRow("0: general as typed") << 0 << '.' << 13 << "2.50"
+                                         << "2.50";
     QTest::newRow("15: float") << 15 << ',' << 12 << "0,00004"
                                << "0,0";
 }
@@ -154,7 +167,8 @@ void WriteBackTest::refusedTextsKeepTheRowWhole_data() {
     QTest::newRow("10: empty") << 10 << '.' << 5 << "" << floats;
     QTest::newRow("10: exponent") << 10 << '.' << 2 << "1e5" << floats;
     QTest::newRow("15: integer +1") << 15 << '.' << 2 << "+1" << integers;
-    QTest::newRow("15: float inf lower case") << 15 << '.' << 5 << "inf" << floats;
+    QTest::newRow("15: float Inf") << 15 << '.' << 5 << "Inf" << floats;
+    QTest::newRow("15: float -nan") << 15 << '.' << 5 << "-nan" << floats;
 }
 
 void WriteBackTest::refusedTextsKeepTheRowWhole() {

@@ -1,5 +1,6 @@
 // The section CSV reader on any text, for every section in turn, with or without the editors'
-// name tests (the input's length chooses). A refused text leaves the rows and says where; taken
+// name tests (the input's length chooses). A refused text leaves the rows and says where, in
+// one printable line; taken
 // rows must write out again as CSV that reads back to the same records and texts, and write out
 // the same again.
 
@@ -49,6 +50,7 @@ void checkSection(QByteArrayView text, const SectionLayout& layout, const CsvRea
     QString error;
     if (!readSectionCsv(text, QStringLiteral("fuzz.csv"), table, options, rows, error)) {
         VARN_FUZZ_CHECK(error.startsWith(QStringLiteral("Cannot read file \"fuzz.csv\": line ")) &&
+                            error.contains(QStringLiteral(", column ")) && isOneLine(error) &&
                             rows.count == -1,
                         error);
         return;

@@ -1,5 +1,6 @@
 // The document JSON reader on any text. A text it refuses leaves the document, table and
-// dictionary as they were and says where; a text it takes must write out again as JSON that
+// dictionary as they were and says where, by line and column, in one printable line; a text it
+// takes must write out again as JSON that
 // reads back to the same records, version and table, and writes out the same once more.
 
 #include "documentjson.h"
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString error;
     if (!readDocumentJson(text, QStringLiteral("fuzz.json"), options, dictionary, document, table,
                           error)) {
-        VARN_FUZZ_CHECK(error.startsWith(QStringLiteral("Cannot read file \"fuzz.json\": ")),
+        VARN_FUZZ_CHECK(error.startsWith(QStringLiteral("Cannot read file \"fuzz.json\": line ")) &&
+                            error.contains(QStringLiteral(", column ")) && isOneLine(error),
                         error);
         VARN_FUZZ_CHECK(document.version == 77 && !table && dictionary.fileEntries.isEmpty(),
                         error);

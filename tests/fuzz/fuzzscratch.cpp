@@ -49,6 +49,14 @@ QByteArray readWholeFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool isOneLine(const QString& message) {
+    for (QChar c : message) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029) return false;
+    }
+    return true;
+}
+
 void fail(const char* file, int line, const char* condition, const QString& detail) {
     std::fprintf(stderr, "%s:%d: property broken: %s\n  %s\n", file, line, condition,
                  detail.toUtf8().constData());

@@ -21,6 +21,9 @@ QString scratchPath(const QString& name);
 // The whole file, or an empty array when it cannot be read.
 QByteArray readWholeFile(const QString& path);
 
+// No control character that would break the message over lines or hide part of it.
+[[nodiscard]] bool isOneLine(const QString& message);
+
 // Prints what broke and aborts, so that the input is kept as a crash.
 [[noreturn]] void fail(const char* file, int line, const char* condition, const QString& detail);
 

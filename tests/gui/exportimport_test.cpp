@@ -3,9 +3,11 @@
 
 #include "documentjson.h"
 #include "guitestsupport.h"
+#include "placementfile.h"
 #include "wrappingtabwidget.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -94,6 +96,23 @@ void ExportImportTest::documentGoesOutAsJson() {
     for (int section : sectionsInTabOrder())
         QCOMPARE(read.table(section).rowCount(), window_->document().table(section).rowCount());
     QCOMPARE(read.table(15).cellText(0, 1), window_->document().table(15).cellText(0, 1));
+
+    // The file's name table goes along: the export is the tool's, and builds the file again.
+    QVERIFY(table.has_value());
+    Document loaded;
+    AppendedTable loadedTable;
+    QVERIFY(loadPlacementFile(sampleFile(), {.readHashTable = true}, dictionary, loaded, error,
+                              nullptr, &loadedTable));
+    QBuffer toolExport;
+    toolExport.open(QIODevice::WriteOnly);
+    QVERIFY(writeDocumentJson(loaded, loadedTable, toolExport, error));
+    QCOMPARE(folder_.read(QStringLiteral("map.json")), toolExport.data());
+    const QString built = folder_.path(QStringLiteral("built.wpl"));
+    QVERIFY2(savePlacementFile(built, {}, read, dictionary, error, nullptr, &table),
+             qPrintable(error));
+    QFile sample(sampleFile());
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QCOMPARE(folder_.read(QStringLiteral("built.wpl")), sample.readAll());
 }
 
 void ExportImportTest::badFilesChangeNothing() {
