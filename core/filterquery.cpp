@@ -22,9 +22,9 @@ constexpr std::array<OperatorText, 6> kOperators = {{
     {u">", CompareOp::Greater},
 }};
 
-// Digits with an optional sign, at most one decimal point and an optional exponent; no
-// "inf" or "nan", which from_chars would take.
-bool readNumber(QStringView text, char separator, double& value) {
+}  // namespace
+
+bool parseNumberText(QStringView text, char separator, double& value) {
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) {
@@ -45,8 +45,6 @@ bool readNumber(QStringView text, char separator, double& value) {
     return status == std::errc() && last == end && begin != end;
 }
 
-}  // namespace
-
 bool isComparableColumn(const SectionLayout& layout, int column) {
     if (column == kRowNumberColumn) return true;
     if (column < 0 || column >= layout.cellCount()) return false;
@@ -66,7 +64,7 @@ ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query, 
         parsed.kind = ParsedFilter::Kind::Compare;
         parsed.op = candidate.op;
         const QStringView number = QStringView(query.text).sliced(opText.size()).trimmed();
-        if (!readNumber(number, separator, parsed.number))
+        if (!parseNumberText(number, separator, parsed.number))
             parsed.error =
                 QStringLiteral("\"%1\" needs a number after %2").arg(query.text, opText.toString());
         break;

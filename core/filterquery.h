@@ -6,6 +6,7 @@
 #include "recordlayout.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -37,6 +38,10 @@ struct ParsedFilter {
     // A comparison whose number does not read; the filter then keeps every row.
     QString error;
 };
+
+// A number as a filter or a bulk edit takes it: digits with an optional sign, at most one
+// decimal point ("." or the document's separator) and an optional exponent; no "inf" or "nan".
+[[nodiscard]] bool parseNumberText(QStringView text, char separator, double& value);
 
 // Whether a column's values can be compared as numbers: the row number and the numeric cells
 // (section 0's model name compares by its hash). Strings and markers only match texts.
