@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 namespace varn {
 
@@ -52,6 +53,17 @@ struct ParsedFilter {
 // else is a text to find.
 [[nodiscard]] ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query,
                                        char separator);
+
+// The column a caption names as the table shows it, letter case ignored: "№" the row number,
+// else a cell of the layout (the side list's included). Nothing when no column has it.
+[[nodiscard]] std::optional<int> columnOfCaption(const SectionLayout& layout, QStringView caption);
+
+// One column's query written out, as the tool's --where takes it: a caption, then =, !=, <, <=,
+// > or >= and a number ("LOD = -1", "Pos X>100"), or ~ and a text to find in the column, letter
+// case ignored ("Model name hash ~ lamp"). False, with the reason, for a caption no column has,
+// a missing operator, a comparison on a column of texts or a number that does not read.
+[[nodiscard]] bool parseColumnQuery(const SectionLayout& layout, const QString& text,
+                                    char separator, FilterQuery& query, QString& error);
 
 // The comparison of two values by the operator; NaN compares unequal to everything.
 template <typename T>

@@ -114,7 +114,9 @@ TEST(TurnMath, Headings) {
     for (const Case& c : cases) {
         const std::optional<double> heading = headingDegrees(c.q, c.storage);
         ASSERT_EQ(heading.has_value(), c.heading.has_value()) << c.q.z << " " << c.q.w;
-        if (heading) EXPECT_NEAR(*heading, *c.heading, 1e-9) << c.q.z << " " << c.q.w;
+        if (heading) {
+            EXPECT_NEAR(*heading, *c.heading, 1e-9) << c.q.z << " " << c.q.w;
+        }
     }
     // A turn adds its angle to the heading, whichever way the file stores orientations.
     for (const OrientationStorage storage : {stored, inverse}) {
