@@ -1,5 +1,7 @@
 #include "bulkeditmessages.h"
 
+#include <QDir>
+
 namespace varn::messages {
 namespace {
 
@@ -9,6 +11,12 @@ QString shownNumber(double value) {
 }
 
 }  // namespace
+
+QString cannotChange(const QString& path, const QString& cause) {
+    const QString sentence = cause.endsWith(u'.') ? cause : cause + u'.';
+    return QStringLiteral("Cannot change file \"%1\". %2 Nothing was written.")
+        .arg(QDir::toNativeSeparators(path), sentence);
+}
 
 QString rowHoldsNoNumber(int row, const QString& caption, const QString& text) {
     return QStringLiteral("Row %1: %2 holds \"%3\", which is no number.")

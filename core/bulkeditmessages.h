@@ -7,6 +7,9 @@
 
 namespace varn::messages {
 
+// A refused bulk edit of a file's rows, for the tool: nothing was written.
+[[nodiscard]] QString cannotChange(const QString& path, const QString& cause);
+
 [[nodiscard]] QString rowHoldsNoNumber(int row, const QString& caption, const QString& text);
 [[nodiscard]] QString beyondFloatRange(int row, const QString& caption, double value);
 [[nodiscard]] QString beyondIntegerRange(int row, const QString& caption, double value,

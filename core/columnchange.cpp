@@ -109,6 +109,9 @@ public:
         return false;
     }
 
+    void reserve(std::size_t rows) {
+        if (building_) builder_.reserve(rows);
+    }
     [[nodiscard]] int count() const { return count_; }
     [[nodiscard]] RowChange take() { return builder_.take(); }
 
@@ -359,7 +362,9 @@ bool runPlanner(ColumnPlanner& planner, std::span<const int> rows, QString& erro
     if (failedRow) *failedRow = -1;
     if (!planner.prepare(error)) return false;
     std::vector<int> sorted;
-    for (int row : ascendingOnce(rows, sorted)) {
+    rows = ascendingOnce(rows, sorted);
+    planner.reserve(rows.size());
+    for (int row : rows) {
         if (planner.addRow(row, error)) continue;
         if (failedRow) *failedRow = row;
         return false;

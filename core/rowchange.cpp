@@ -17,6 +17,11 @@ std::span<const int> ascendingOnce(std::span<const int> rows, std::vector<int>& 
     return storage;
 }
 
+void RowChangeBuilder::reserve(std::size_t rows) {
+    change_.rows.reserve(rows);
+    change_.block.records.reserve(rows * static_cast<std::size_t>(table_->layout().recordSize));
+}
+
 void RowChangeBuilder::beginRow(int row) {
     const auto size = static_cast<std::size_t>(table_->layout().recordSize);
     change_.rows.push_back(row);
@@ -56,6 +61,11 @@ RowChange RowChangeBuilder::take() {
     auto& edits = change_.block.edits;
     if (!edits.empty()) edits.resize(change_.rows.size());
     if (std::none_of(edits.begin(), edits.end(), [](const auto& e) { return !!e; })) edits.clear();
+    // A few rows changed out of many reserved give the rest of the room back.
+    if (change_.rows.size() < change_.rows.capacity() / 2) {
+        change_.rows.shrink_to_fit();
+        change_.block.records.shrink_to_fit();
+    }
     return std::move(change_);
 }
 

@@ -40,6 +40,8 @@ class RowChangeBuilder {
 public:
     explicit RowChangeBuilder(const SectionTable& table) : table_(&table) {}
 
+    // Room for up to rows rows, so that a change of many rows is not copied as it grows.
+    void reserve(std::size_t rows);
     // Starts the new contents of row; rows come ascending, each once.
     void beginRow(int row);
     // The current row's record, for fields stored as bytes.

@@ -57,7 +57,7 @@ bool readFloat(const SectionTable& table, int row, int cell, bool rowEdited, std
 class TransformPlanner {
 public:
     TransformPlanner(const SectionTable& table, const RowTransform& transform, double degrees,
-                     PlanePoint pivot)
+                     PlanePoint pivot, std::size_t rowCount)
         : table_(table),
           cells_(movedCells(table.number())),
           transform_(transform),
@@ -65,7 +65,9 @@ public:
           aboutPoint_(turning_ && transform.pivot != TurnPivot::EachRow),
           plane_(degrees, pivot),
           orientation_(degrees, transform.storage),
-          builder_(table) {}
+          builder_(table) {
+        builder_.reserve(rowCount);
+    }
 
     bool addRow(int row, QString& error) {
         const bool edited = table_.rowEdits(row) != nullptr;
@@ -223,7 +225,7 @@ bool planTransform(const SectionTable& table, std::span<const int> rows,
     PlanePoint pivot = transform.point;
     if (transform.pivot == TurnPivot::SelectionCentre)
         pivot = selectionCentre(table, rows).value_or(PlanePoint{});
-    TransformPlanner planner(table, transform, degrees, pivot);
+    TransformPlanner planner(table, transform, degrees, pivot, rows.size());
     for (int row : rows) {
         if (planner.addRow(row, error)) continue;
         if (failedRow) *failedRow = row;
