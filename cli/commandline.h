@@ -30,6 +30,8 @@ public:
     void addOption(const QCommandLineOption& option) { parser_.addOption(option); }
     [[nodiscard]] bool isSet(const QString& name) const { return parser_.isSet(name); }
     [[nodiscard]] QString value(const QString& name) const { return parser_.value(name); }
+    // Every value of an option given more than once, in order.
+    [[nodiscard]] QStringList values(const QString& name) const { return parser_.values(name); }
     void addPositional(const QString& name, const QString& description);
 
     // Parses the arguments; false when the command should end with exitCode (help shown, or a

@@ -13,6 +13,8 @@ int runExport(const QStringList& arguments);
 int runBuild(const QStringList& arguments);
 int runImport(const QStringList& arguments);
 int runDiff(const QStringList& arguments);
+int runSet(const QStringList& arguments);
+int runTransform(const QStringList& arguments);
 
 class CommandLine;
 // The known section --section names; false after reporting it.

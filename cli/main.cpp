@@ -1,5 +1,5 @@
-// varn-placement: dump, convert, hash, export, build, import and diff placement files from
-// scripts.
+// varn-placement: dump, convert, hash, export, build, import, diff, set and transform
+// placement files from scripts.
 
 #include "commandline.h"
 #include "commands.h"
@@ -24,6 +24,8 @@ constexpr char kUsage[] =
     "  build         Write the placement file an exported JSON describes\n"
     "  import        Replace or extend one section of a placement file from CSV\n"
     "  diff          List the rows added, removed and changed between two files\n"
+    "  set           Change columns of the rows a query chooses: set, add, multiply\n"
+    "  transform     Move and turn the rows a query chooses (sections 0 and 9)\n"
     "\n"
     "Run 'varn-placement COMMAND --help' for the options of a command,\n"
     "'varn-placement --version' for the version.\n";
@@ -45,6 +47,8 @@ int main(int argc, char* argv[]) {
     if (command == u"build") return varn::cli::runBuild(arguments);
     if (command == u"import") return varn::cli::runImport(arguments);
     if (command == u"diff") return varn::cli::runDiff(arguments);
+    if (command == u"set") return varn::cli::runSet(arguments);
+    if (command == u"transform") return varn::cli::runTransform(arguments);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -8,11 +8,9 @@
 #include <cstring>
 
 namespace varn {
-namespace {
 
-double fieldNumber(const CellLayout& layout, const char* record) {
-    const std::uint32_t bits = loadU32(record + layout.offset);
-    switch (layout.type) {
+double fieldNumber(FieldType type, std::uint32_t bits) {
+    switch (type) {
         case FieldType::F32:
             return std::bit_cast<float>(bits);
         case FieldType::I32:
@@ -24,15 +22,13 @@ double fieldNumber(const CellLayout& layout, const char* record) {
     return bits;
 }
 
-}  // namespace
-
-bool cellNumber(const SectionTable& table, int row, int cell, double& value) {
+bool cellBits(const SectionTable& table, int row, int cell, std::uint32_t& bits) {
     const SectionLayout& layout = table.layout();
     if (cell == layout.modelName().nameCell) cell = layout.modelName().hashCell;
     const CellLayout& field = layout.cells[cell];
     if (field.offset < 0 || field.type == FieldType::Text) return false;
     if (!table.isEdited(row, cell)) {
-        value = fieldNumber(field, table.record(row));
+        bits = loadU32(table.record(row) + field.offset);
         return true;
     }
     // Only the one field is converted, into a scratch copy of its four bytes.
@@ -40,10 +36,19 @@ bool cellNumber(const SectionTable& table, int row, int cell, double& value) {
     CellLayout moved = field;
     moved.offset = 0;
     QString error;
-    if (!storeFieldText(moved, table.cellText(row, cell), table.context().separator,
-                        scratch.data(), error))
+    if (!storeFieldText(moved, table.cellText(row, cell), table.context().separator, scratch.data(),
+                        error))
         return false;
-    value = fieldNumber(moved, scratch.data());
+    bits = loadU32(scratch.data());
+    return true;
+}
+
+bool cellNumber(const SectionTable& table, int row, int cell, double& value) {
+    std::uint32_t bits = 0;
+    if (!cellBits(table, row, cell, bits)) return false;
+    const SectionLayout& layout = table.layout();
+    const int field = cell == layout.modelName().nameCell ? layout.modelName().hashCell : cell;
+    value = fieldNumber(layout.cells[field].type, bits);
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "filterquery.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
@@ -22,9 +25,9 @@ constexpr std::array<OperatorText, 6> kOperators = {{
     {u">", CompareOp::Greater},
 }};
 
-// Digits with an optional sign, at most one decimal point and an optional exponent; no
-// "inf" or "nan", which from_chars would take.
-bool readNumber(QStringView text, char separator, double& value) {
+}  // namespace
+
+bool parseNumberText(QStringView text, char separator, double& value) {
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) {
@@ -45,8 +48,6 @@ bool readNumber(QStringView text, char separator, double& value) {
     return status == std::errc() && last == end && begin != end;
 }
 
-}  // namespace
-
 bool isComparableColumn(const SectionLayout& layout, int column) {
     if (column == kRowNumberColumn) return true;
     if (column < 0 || column >= layout.cellCount()) return false;
@@ -66,12 +67,101 @@ ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query, 
         parsed.kind = ParsedFilter::Kind::Compare;
         parsed.op = candidate.op;
         const QStringView number = QStringView(query.text).sliced(opText.size()).trimmed();
-        if (!readNumber(number, separator, parsed.number))
+        if (!parseNumberText(number, separator, parsed.number))
             parsed.error =
                 QStringLiteral("\"%1\" needs a number after %2").arg(query.text, opText.toString());
         break;
     }
     return parsed;
+}
+
+}  // namespace varn
+
+namespace varn {
+namespace {
+
+constexpr QStringView kRowNumberCaption = u"\u2116";
+
+bool startsColumnQueryOperator(QChar c) {
+    return c == u'=' || c == u'!' || c == u'<' || c == u'>' || c == u'~';
+}
+
+// The longest caption the text starts with, followed by a blank or an operator; its length.
+std::optional<int> leadingColumn(const SectionLayout& layout, QStringView text, qsizetype& length) {
+    std::optional<int> found;
+    length = 0;
+    const auto consider = [&](QStringView caption, int column) {
+        if (caption.size() <= length || !text.startsWith(caption, Qt::CaseInsensitive)) return;
+        const bool ends = text.size() == caption.size() || text[caption.size()].isSpace() ||
+                          startsColumnQueryOperator(text[caption.size()]);
+        if (!ends) return;
+        found = column;
+        length = caption.size();
+    };
+    consider(kRowNumberCaption, kRowNumberColumn);
+    for (int cell = 0; cell < layout.cellCount(); ++cell)
+        consider(QString::fromStdString(layout.cells[cell].caption), cell);
+    return found;
+}
+
+QString columnList(const SectionLayout& layout) {
+    QStringList captions{kRowNumberCaption.toString()};
+    for (const CellLayout& cell : layout.cells)
+        captions << QString::fromStdString(cell.caption);
+    return captions.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+std::optional<int> columnOfCaption(const SectionLayout& layout, QStringView caption) {
+    if (caption.compare(kRowNumberCaption, Qt::CaseInsensitive) == 0) return kRowNumberColumn;
+    for (int cell = 0; cell < layout.cellCount(); ++cell)
+        if (caption.compare(QString::fromStdString(layout.cells[cell].caption),
+                            Qt::CaseInsensitive) == 0)
+            return cell;
+    return std::nullopt;
+}
+
+bool parseColumnQuery(const SectionLayout& layout, const QString& text, char separator,
+                      FilterQuery& query, QString& error) {
+    const QStringView trimmed = QStringView(text).trimmed();
+    qsizetype length = 0;
+    const std::optional<int> column = leadingColumn(layout, trimmed, length);
+    if (!column) {
+        error = QStringLiteral("\"%1\" starts with no column of section %2 (%3)")
+                    .arg(text)
+                    .arg(layout.number)
+                    .arg(columnList(layout));
+        return false;
+    }
+    const QStringView rest = trimmed.sliced(length).trimmed();
+    if (rest.startsWith(u'~')) {
+        query = {rest.sliced(1).trimmed().toString(), *column};
+        if (!query.text.isEmpty()) return true;
+        error = QStringLiteral("\"%1\" needs a text to find after ~").arg(text);
+        return false;
+    }
+    const bool compares =
+        std::any_of(kOperators.begin(), kOperators.end(),
+                    [&](const OperatorText& op) { return rest.startsWith(QStringView(op.text)); });
+    if (!compares) {
+        error = QStringLiteral(
+                    "\"%1\" needs =, !=, <, <=, > or >= and a number, or ~ and a "
+                    "text, after its column")
+                    .arg(text);
+        return false;
+    }
+    if (!isComparableColumn(layout, *column)) {
+        error = QStringLiteral(
+                    "\"%1\": %2 holds texts, which do not compare as numbers; find a "
+                    "text in it with ~")
+                    .arg(text, trimmed.first(length).toString());
+        return false;
+    }
+    query = {rest.toString(), *column};
+    const ParsedFilter parsed = parseFilter(layout, query, separator);
+    error = parsed.error;
+    return error.isEmpty();
 }
 
 }  // namespace varn

@@ -6,8 +6,10 @@
 #include "recordlayout.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 namespace varn {
 
@@ -38,6 +40,10 @@ struct ParsedFilter {
     QString error;
 };
 
+// A number as a filter or a bulk edit takes it: digits with an optional sign, at most one
+// decimal point ("." or the document's separator) and an optional exponent; no "inf" or "nan".
+[[nodiscard]] bool parseNumberText(QStringView text, char separator, double& value);
+
 // Whether a column's values can be compared as numbers: the row number and the numeric cells
 // (section 0's model name compares by its hash). Strings and markers only match texts.
 [[nodiscard]] bool isComparableColumn(const SectionLayout& layout, int column);
@@ -47,6 +53,17 @@ struct ParsedFilter {
 // else is a text to find.
 [[nodiscard]] ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query,
                                        char separator);
+
+// The column a caption names as the table shows it, letter case ignored: "№" the row number,
+// else a cell of the layout (the side list's included). Nothing when no column has it.
+[[nodiscard]] std::optional<int> columnOfCaption(const SectionLayout& layout, QStringView caption);
+
+// One column's query written out, as the tool's --where takes it: a caption, then =, !=, <, <=,
+// > or >= and a number ("LOD = -1", "Pos X>100"), or ~ and a text to find in the column, letter
+// case ignored ("Model name hash ~ lamp"). False, with the reason, for a caption no column has,
+// a missing operator, a comparison on a column of texts or a number that does not read.
+[[nodiscard]] bool parseColumnQuery(const SectionLayout& layout, const QString& text,
+                                    char separator, FilterQuery& query, QString& error);
 
 // The comparison of two values by the operator; NaN compares unequal to everything.
 template <typename T>

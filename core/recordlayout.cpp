@@ -212,6 +212,12 @@ NamedHash SectionLayout::modelName() const {
     return {};
 }
 
+int SectionLayout::cellOf(std::string_view caption) const {
+    for (int cell = 0; cell < cellCount(); ++cell)
+        if (cells[cell].caption == caption) return cell;
+    return -1;
+}
+
 std::span<const SectionLayout> sectionsInFileOrder() {
     return layouts();
 }

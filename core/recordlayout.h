@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varn {
@@ -83,6 +84,8 @@ struct SectionLayout {
     [[nodiscard]] int nameCellOf(int hashCell) const;
     // Section 0: the model name shown through the dictionary and its saved hash; -1 elsewhere.
     [[nodiscard]] NamedHash modelName() const;
+    // The cell of a design caption, or -1.
+    [[nodiscard]] int cellOf(std::string_view caption) const;
 };
 
 inline constexpr int kSectionCount = 16;

@@ -225,6 +225,32 @@ RowBlock SectionTable::zeroRows(int count) const {
     return block;
 }
 
+namespace {
+
+bool hasAnyEdit(const std::vector<std::unique_ptr<CellEdits>>& edits) {
+    return std::any_of(edits.begin(), edits.end(), [](const auto& e) { return !!e; });
+}
+
+}  // namespace
+
+void SectionTable::swapRows(std::span<const int> rows, RowBlock& block) {
+    const auto size = static_cast<std::size_t>(layout_->recordSize);
+    const bool withEdits = !edits_.empty() || !block.edits.empty();
+    if (withEdits) {
+        if (edits_.empty()) edits_.resize(static_cast<std::size_t>(rowCount_));
+        if (block.edits.empty()) block.edits.resize(rows.size());
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        char* own = records_.data() + static_cast<std::size_t>(rows[i]) * size;
+        std::swap_ranges(own, own + size, block.records.data() + i * size);
+        if (withEdits) std::swap(edits_[rows[i]], block.edits[i]);
+    }
+    // Empty edit lists keep the fast paths of saving and copying that check for none at all.
+    if (!withEdits) return;
+    if (!hasAnyEdit(edits_)) edits_.clear();
+    if (!hasAnyEdit(block.edits)) block.edits.clear();
+}
+
 char* SectionTable::resetRecords(int count) {
     edits_.clear();
     records_.assign(static_cast<std::size_t>(count) * layout_->recordSize, '\0');

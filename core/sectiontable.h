@@ -74,6 +74,14 @@ public:
     [[nodiscard]] RowBlock copyRows(std::span<const int> rows) const;
     // count rows with every field zero and no edit, for a block built cell by cell.
     [[nodiscard]] RowBlock zeroRows(int count) const;
+    // Exchanges the rows' records and edited texts with the block's (one block row per row, any
+    // order, each row once): the block then holds what the rows held, so a second call with the
+    // same rows undoes the first.
+    void swapRows(std::span<const int> rows, RowBlock& block);
+    // The edited texts of a row, or nullptr when it has none.
+    [[nodiscard]] const CellEdits* rowEdits(int row) const {
+        return edits_.empty() ? nullptr : edits_[row].get();
+    }
 
     [[nodiscard]] const char* record(int row) const {
         return records_.data() + static_cast<std::size_t>(row) * layout_->recordSize;

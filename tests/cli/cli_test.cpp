@@ -108,7 +108,8 @@ TEST(Errors, OneLineOnStderrNothingOnStdout) {
 
 TEST(Help, EveryCommandHasIt) {
     for (const char* command :
-         {"dump", "convert", "hash", "make-hashes", "export", "build", "import", "diff"}) {
+         {"dump", "convert", "hash", "make-hashes", "export", "build", "import", "diff", "set",
+          "transform"}) {
         const Result r = tool({command, "--help"});
         EXPECT_EQ(r.exitCode, 0) << command;
         EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: varn-placement ") + command))

@@ -86,6 +86,47 @@ TEST_F(InstanceFilter, KeepsTheRowsWhoseShownTextsOrValuesMatch) {
     }
 }
 
+// The tool's --where: a caption and the filter bar's query on that column.
+TEST_F(InstanceFilter, ColumnQueriesNameTheirColumnByCaption) {
+    struct Case {
+        const char* text;
+        Rows rows;          // kept, when the query reads
+        const char* error;  // part of the reason it does not, else nullptr
+    };
+    const Case cases[] = {
+        {"LOD = -1", {0, 3}, nullptr},
+        {"lod=-1", {0, 3}, nullptr},
+        {"  Pos X > 10 ", {0, 3, 4, 5}, nullptr},
+        {"Model name hash ~ TREE", {0, 3, 4, 5}, nullptr},
+        {"Model name hash = 77", {1}, nullptr},
+        {"Unkn3 ~ 0.5", {1}, nullptr},
+        {"\u2116 < 2", {0, 1}, nullptr},
+        {"Pos Xy = 1", {}, "starts with no column of section 0"},
+        {"LOD", {}, "needs =, !=, <, <=, > or >="},
+        {"LOD ~", {}, "needs a text to find"},
+        {"LOD >= x", {}, "needs a number after >="},
+    };
+    for (const Case& c : cases) {
+        FilterQuery query;
+        QString error;
+        const bool read =
+            parseColumnQuery(table().layout(), QString::fromUtf8(c.text), '.', query, error);
+        EXPECT_EQ(read, c.error == nullptr) << c.text;
+        if (!read) {
+            EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << error.toStdString();
+            continue;
+        }
+        EXPECT_EQ(filterRows(table(), query)->rows, c.rows) << c.text;
+    }
+    Document document;
+    FilterQuery query;
+    QString error;
+    EXPECT_FALSE(parseColumnQuery(document.table(15).layout(), "str = 1", '.', query, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("str holds texts"))) << error.toStdString();
+    EXPECT_TRUE(parseColumnQuery(document.table(9).layout(), "MODEL10~x", '.', query, error));
+    EXPECT_EQ(query.column, 28);
+}
+
 TEST_F(InstanceFilter, ABadNumberKeepsEveryRowAndSaysWhy) {
     const std::pair<int, const char*> cases[] = {
         {9, "=abc"}, {9, "<"}, {8, ">= 1.2.3"}, {0, "= inf"}, {kRowNumberColumn, "!= x"}};
