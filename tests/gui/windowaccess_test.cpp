@@ -5,7 +5,6 @@
 #include "filterbar.h"
 #include "guitestsupport.h"
 #include "standardkeys.h"
-#include "windowfit.h"
 #include "wrappingtabbar.h"
 #include "wrappingtabwidget.h"
 
@@ -52,9 +51,10 @@ QWidget* control(MainWindow& w, const QString& name) {
         page.filterBar->activate();
         return QApplication::focusWidget();
     }
-    QWidget* chosen = name == QLatin1String("table")           ? page.view
-                      : name == QLatin1String("map colour list") ? w.findChild<QWidget*>(QStringLiteral("MapColouring"))
-                                                                 : tabsOf(w)->tabBar();
+    QWidget* chosen = name == QLatin1String("table") ? page.view
+                      : name == QLatin1String("map colour list")
+                          ? w.findChild<QWidget*>(QStringLiteral("MapColouring"))
+                          : tabsOf(w)->tabBar();
     chosen->setFocus();
     return chosen;
 }
@@ -202,7 +202,8 @@ private slots:
         QTest::newRow("map colour list, keypad Enter")
             << "map colour list" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QString();
         QTest::newRow("tab bar, Return") << "tab bar" << int(Qt::Key_Return) << 0 << QString();
-        QTest::newRow("filter bar, Return") << "filter bar" << int(Qt::Key_Return) << 0 << QString();
+        QTest::newRow("filter bar, Return")
+            << "filter bar" << int(Qt::Key_Return) << 0 << QString();
     }
     void enterEditsOnlyInATable() {
         QFETCH(QString, in);
@@ -258,7 +259,8 @@ private slots:
         const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y), shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
         QTest::newRow("Delete on X11") << Keys{del, ctrlD} << Keys{} << Keys{ctrlD} << Keys{del};
         QTest::newRow("Delete elsewhere") << Keys{del} << Keys{} << Keys{ctrlD} << Keys{del};
-        QTest::newRow("Redo on X11") << Keys{shiftZ} << Keys{ctrlY} << Keys{} << Keys{shiftZ, ctrlY};
+        QTest::newRow("Redo on X11")
+            << Keys{shiftZ} << Keys{ctrlY} << Keys{} << Keys{shiftZ, ctrlY};
         QTest::newRow("Redo on Windows")
             << Keys{ctrlY, shiftZ} << Keys{ctrlY} << Keys{} << Keys{ctrlY, shiftZ};
         QTest::newRow("none named") << Keys{} << Keys{} << Keys{} << Keys{shiftZ};
@@ -333,8 +335,9 @@ private slots:
         }
         QCOMPARE(names.size(), 7);
         QCOMPARE(names.first(), QStringLiteral("[40] Section 0 (Instance)"));
-        QVERIFY(std::none_of(names.begin(), names.end(),
-                             [](const QString& n) { return n.contains(QLatin1String("Section 3")); }));
+        QVERIFY(std::none_of(names.begin(), names.end(), [](const QString& n) {
+            return n.contains(QLatin1String("Section 3"));
+        }));
         QCOMPARE(selected, tabsOf(w)->tabText(tabsOf(w)->currentIndex()));
         list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(currentSection(w), 0);
@@ -353,36 +356,10 @@ private slots:
         if (area.size().shrunkBy(margins).expandedTo(made) == area.size().shrunkBy(margins)) {
             QCOMPARE(w.size(), made);
         } else {
-            QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
-                                                          .arg(frame.x())
-                                                          .arg(frame.y())
-                                                          .arg(frame.width())
-                                                          .arg(frame.height())
-                                                          .arg(area.width())
-                                                          .arg(area.height())));
+            QVERIFY(area.contains(frame));
             const QWidget* status = w.statusBar();
             QVERIFY(area.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
         }
-    }
-
-    void fittedClientSize_data() {
-        QTest::addColumn<QSize>("available");
-        QTest::addColumn<QMargins>("frame");
-        QTest::addColumn<QSize>("client");
-        const QSize made(962, 697);
-        QTest::newRow("1280 x 800") << QSize(1280, 800) << QMargins(4, 30, 4, 4) << made;
-        QTest::newRow("just room") << QSize(970, 731) << QMargins(4, 30, 4, 4) << made;
-        QTest::newRow("1024 x 600 less a panel")
-            << QSize(1024, 568) << QMargins(4, 30, 4, 4) << QSize(962, 534);
-        QTest::newRow("too narrow") << QSize(900, 1000) << QMargins() << QSize(900, 697);
-        QTest::newRow("1280 x 800 at twice the scale")
-            << QSize(640, 400) << QMargins(2, 2, 2, 2) << QSize(636, 396);
-    }
-    void fittedClientSize() {
-        QFETCH(QSize, available);
-        QFETCH(QMargins, frame);
-        QFETCH(QSize, client);
-        QCOMPARE(varn::fittedClientSize(QSize(962, 697), available, frame), client);
     }
 
 private:

@@ -165,24 +165,6 @@ private slots:
         QCOMPARE(changed.count(), 4);
     }
 
-    void clickGivesTheFocusAndHomeAndEndGoToTheEnds() {
-        WrappingTabBar bar;
-        addTabs(bar);
-        bar.resize(kWindowWidth, bar.heightForWidth(kWindowWidth));
-        bar.setTabVisible(0, false);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowActive(&bar));
-        bar.clearFocus();
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(3).center());
-        QVERIFY(bar.hasFocus());
-        QTest::keyClick(&bar, Qt::Key_End);
-        QCOMPARE(bar.currentIndex(), 7);
-        QTest::keyClick(&bar, Qt::Key_Home);
-        QCOMPARE(bar.currentIndex(), 1);  // the first visible one
-        QTest::keyClick(&bar, Qt::Key_Left);
-        QCOMPARE(bar.currentIndex(), 1);
-    }
-
     // A page tab list of the visible tabs, each tab named, placed and selectable as it is shown.
     void assistiveTechnologyReadsTheVisibleTabs_data() {
         QTest::addColumn<QList<int>>("hidden");

@@ -5,7 +5,6 @@
 #include "linklabel.h"
 #include "screenshot.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -102,24 +101,6 @@ private slots:
         QVERIFY(ok->isDefault());
         QVERIFY(box.rect().contains(ok->geometry()));
         QVERIFY(ok->y() > panel->geometry().bottom());
-    }
-
-    // Enter closes the box with OK, Esc without.
-    void keysCloseTheBox_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::newRow("Return") << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
-    }
-    void keysCloseTheBox() {
-        QFETCH(int, key);
-        QFETCH(int, result);
-        AboutBox box(window_);
-        box.open();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QVERIFY(!box.isVisible());
-        QCOMPARE(box.result(), result);
     }
 
     void centredAndShown() {
