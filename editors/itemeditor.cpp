@@ -126,6 +126,17 @@ void ItemEditor::buildFrame() {
     placeWarningLine(fieldRect(width(), index - 1).bottom() + 1);
     setWarningVisible(false);
     addBottomBar();
+    orderTabsDownTheFields();
+}
+
+void ItemEditor::orderTabsDownTheFields() {
+    QWidget* previous = nullptr;
+    for (const Field& field : fields_) {
+        if (previous) setTabOrder(previous, field.edit);
+        previous = field.edit;
+    }
+    if (previous) setTabOrder(previous, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 }
 
 // Captions longer than the room between the left strip and the fields widen the dialog, so
@@ -169,17 +180,14 @@ void ItemEditor::addBottomBar() {
     okButton_->setObjectName(QStringLiteral("Button1"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), bar);
     cancel->setObjectName(QStringLiteral("Button2"));
+    cancelButton_ = cancel;
     const int top = (kBottomBarHeight - kButtonHeight) / 2;
     const int cancelLeft = width() - kRightMargin - kButtonWidth;
     cancel->setGeometry(cancelLeft, top, kButtonWidth, kButtonHeight);
     okButton_->setGeometry(cancelLeft - kButtonGap - kButtonWidth, top, kButtonWidth,
                            kButtonHeight);
-    // Only the section 8 editor runs OK on Enter; elsewhere Enter in a field does nothing, so
-    // no button may become the default when the dialog is shown.
-    const bool enterConfirms = section() == 8;
-    okButton_->setAutoDefault(enterConfirms);
-    okButton_->setDefault(enterConfirms);
-    cancel->setAutoDefault(enterConfirms);
+    // Enter in any field runs OK; Esc cancels, as in every dialog.
+    okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &ItemEditor::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

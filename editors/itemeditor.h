@@ -65,6 +65,9 @@ protected:
     // Adds the next data field for a cell at the given place in container, its label to its
     // left and its status icon to its right.
     Field& addField(int cell, QWidget* container, const QRect& geometry, const QString& labelText);
+    // Tab goes down the fields in their order, then to OK and Cancel. An editor that adds fields
+    // of its own calls it again.
+    void orderTabsDownTheFields();
     // Puts the warning line below the given y.
     void placeWarningLine(int y);
     [[nodiscard]] const std::vector<Field>& fields() const { return fields_; }
@@ -99,6 +102,7 @@ private:
     QLabel* warningIcon_ = nullptr;
     QLabel* warningLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     int row_ = -1;
     char separator_ = '.';
     RowWrites confirmedWrites_;

@@ -41,6 +41,7 @@ LodCullEditor::LodCullEditor(const EditorTexts& texts, QWidget* parent)
         addField(names[k].nameCell, group, place, QString());
     }
     placeWarningLine(group->geometry().bottom() + 1);
+    orderTabsDownTheFields();
 }
 
 void LodCullEditor::openRow(int row, const QStringList& cellTexts, char separator) {

@@ -36,7 +36,7 @@ MapDock::MapDock(Window window)
     connect(panel_, &MapPanel::rowsPicked, this, &MapDock::showPickedRows);
 
     window_.viewMenu->addSeparator();
-    viewItem_ = window_.viewMenu->addAction(QStringLiteral("Map"));
+    viewItem_ = window_.viewMenu->addAction(tr("&Map"));
     viewItem_->setObjectName(QStringLiteral("Map1"));
     viewItem_->setCheckable(true);
     // The item toggles its own check mark first; the dock follows it.
@@ -58,7 +58,7 @@ void MapDock::attachSections() {
 
 // Right after "Save As..", wherever that item sits.
 void MapDock::addFileItem() {
-    exportItem_ = new QAction(QStringLiteral("Export Map Picture..."), this);
+    exportItem_ = new QAction(tr("Export Map &Picture..."), this);
     exportItem_->setObjectName(QStringLiteral("ExportMapPicture1"));
     connect(exportItem_, &QAction::triggered, this, &MapDock::exportPicture);
     // With the other files written from the document: after Import, else after Save As.

@@ -29,6 +29,8 @@ void setUpView(QTableView* view) {
     view->setShowGrid(true);
     view->setWordWrap(false);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab goes on to the next control of the window; the arrows move between cells.
+    view->setTabKeyNavigation(false);
     // A fixed row height keeps a million rows free to lay out.
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -133,6 +135,12 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     layout->setSpacing(0);
     layout->addWidget(page.filterBar);
     layout->addWidget(page.view);
+    // Tab goes down the page as it is drawn: the filter bar's fields, then the table.
+    QWidget* lastField = nullptr;
+    for (QWidget* next = page.filterBar->nextInFocusChain(); page.filterBar->isAncestorOf(next);
+         next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus) lastField = next;
+    if (lastField) QWidget::setTabOrder(lastField, page.view);
     // Esc in the table clears its filter too.
     auto* clearFilter = new QShortcut(QKeySequence(Qt::Key_Escape), page.view);
     clearFilter->setContext(Qt::WidgetShortcut);

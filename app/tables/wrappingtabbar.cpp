@@ -1,5 +1,8 @@
 #include "wrappingtabbar.h"
 
+#include "wrappingtabbaraccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -13,8 +16,10 @@ WrappingTabBar::WrappingTabBar(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    setFocusPolicy(Qt::TabFocus);
+    // A click on a tab gives the bar the focus, so that the arrows go on from there.
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    installWrappingTabBarAccessibility();
 }
 
 int WrappingTabBar::addTab(const QIcon& icon, const QString& text) {
@@ -34,6 +39,7 @@ void WrappingTabBar::setTabText(int index, const QString& text) {
     tabs_[index].text = text;
     tabs_[index].size = {};
     tabsChanged();
+    announce(index, QAccessible::NameChanged);
 }
 
 QIcon WrappingTabBar::tabIcon(int index) const {
@@ -60,6 +66,8 @@ void WrappingTabBar::setTabVisible(int index, bool visible) {
     if (index < 0 || index >= count() || tabs_[index].visible == visible) return;
     tabs_[index].visible = visible;
     tabsChanged();
+    QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
     if (!visible && index == current_) {
         const int next = nextVisible(index, 1);
         setCurrentIndex(next >= 0 ? next : nextVisible(index, -1));
@@ -78,10 +86,36 @@ void WrappingTabBar::setIconSize(const QSize& size) {
 void WrappingTabBar::setCurrentIndex(int index) {
     if (index != -1 && !isTabVisible(index)) return;
     if (index == current_) return;
+    const int previous = current_;
     current_ = index;
     rows_.width = -1;  // the current row moves to the bottom
     update();
+    announceCurrent(previous);
     emit currentChanged(index);
+}
+
+void WrappingTabBar::announce(int index, QAccessible::Event type) {
+    const int child = accessibleChildOf(*this, index);
+    if (child < 0) return;
+    QAccessibleEvent event(this, type);
+    event.setChild(child);
+    QAccessible::updateAccessibility(&event);
+}
+
+// As a tab bar tells it: the old tab is no longer selected, the new one is, and it has the
+// focus when the bar has.
+void WrappingTabBar::announceCurrent(int previous) {
+    QAccessible::State selected;
+    selected.selected = true;
+    for (int index : {previous, current_}) {
+        const int child = accessibleChildOf(*this, index);
+        if (child < 0) continue;
+        QAccessibleStateChangeEvent changed(this, selected);
+        changed.setChild(child);
+        QAccessible::updateAccessibility(&changed);
+    }
+    announce(current_, QAccessible::Selection);
+    if (hasFocus()) announce(current_, QAccessible::Focus);
 }
 
 int WrappingTabBar::nextVisible(int from, int step) const {
@@ -263,11 +297,38 @@ void WrappingTabBar::leaveEvent(QEvent*) {
     update();
 }
 
+// Left and Right go to the neighbouring visible tab, Home and End to the first and the last.
 void WrappingTabBar::keyPressEvent(QKeyEvent* event) {
-    const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
-    if (step == 0) return QWidget::keyPressEvent(event);
-    const int next = nextVisible(current_, step);
+    int next = -1;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            next = nextVisible(current_, -1);
+            break;
+        case Qt::Key_Right:
+            next = nextVisible(current_, 1);
+            break;
+        case Qt::Key_Home:
+            next = nextVisible(-1, 1);
+            break;
+        case Qt::Key_End:
+            next = nextVisible(count(), -1);
+            break;
+        default:
+            return QWidget::keyPressEvent(event);
+    }
     if (next >= 0) setCurrentIndex(next);
+}
+
+// The current tab takes the focus as the bar gets it. Told after the window has told of the bar
+// itself, so that a screen reader ends on the tab.
+void WrappingTabBar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) announce(current_, QAccessible::Focus);
+        },
+        Qt::QueuedConnection);
 }
 
 void WrappingTabBar::changeEvent(QEvent* event) {

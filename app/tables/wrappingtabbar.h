@@ -3,8 +3,11 @@
 // A tab bar whose tabs wrap into further rows when they do not fit its width, as a multi-row
 // tab control does: every tab keeps its image and its whole caption. The row holding the current
 // tab is the bottom one, next to the page. Its height follows its width (heightForWidth), so a
-// layout gives the page below whatever the rows leave.
+// layout gives the page below whatever the rows leave. A click gives it the focus; Left, Right,
+// Home and End then move between the visible tabs. Assistive technology reads it as a page tab
+// list (wrappingtabbaraccessible.h) and is told when the current tab changes.
 
+#include <QAccessible>
 #include <QIcon>
 #include <QSize>
 #include <QString>
@@ -60,6 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -82,6 +86,9 @@ private:
     void initTabOption(QStyleOptionTab& option, int index) const;
     void tabsChanged();
     [[nodiscard]] int nextVisible(int from, int step) const;
+    // Tells assistive technology about one tab; nothing for a hidden tab.
+    void announce(int index, QAccessible::Event type);
+    void announceCurrent(int previous);
 
     std::vector<Tab> tabs_;
     int current_ = -1;

@@ -2,7 +2,7 @@
 
 #include "wrappingtabbar.h"
 
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -22,6 +22,21 @@ WrappingTabWidget::WrappingTabWidget(QWidget* parent)
         if (index >= 0) pages_->setCurrentIndex(index);
         emit currentChanged(index);
     });
+    addSwitchKeys();
+}
+
+void WrappingTabWidget::addSwitchKeys() {
+    const QKeySequence next[] = {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown};
+    const QKeySequence previous[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab,
+                                     Qt::CTRL | Qt::Key_PageUp};
+    for (int step : {1, -1}) {
+        for (const QKeySequence& key : step > 0 ? next : previous) {
+            // Taken before the focused widget sees the key, so that a table or a field in the
+            // window does not eat it.
+            auto* shortcut = new QShortcut(key, this, nullptr, nullptr, Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, step] { stepTab(step); });
+        }
+    }
 }
 
 int WrappingTabWidget::addTab(QWidget* page, const QIcon& icon, const QString& text) {
@@ -81,12 +96,8 @@ void WrappingTabWidget::setCurrentWidget(QWidget* page) {
     setCurrentIndex(indexOf(page));
 }
 
-void WrappingTabWidget::keyPressEvent(QKeyEvent* event) {
-    const bool control = event->modifiers() & Qt::ControlModifier;
-    int step = 0;
-    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) step = 1;
-    if (control && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) step = -1;
-    if (step == 0 || count() == 0) return QWidget::keyPressEvent(event);
+void WrappingTabWidget::stepTab(int step) {
+    if (count() == 0) return;
     const int from = std::max(currentIndex(), 0);
     for (int i = 1; i <= count(); ++i) {
         const int index = (from + step * i + count()) % count();

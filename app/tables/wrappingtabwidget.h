@@ -43,12 +43,12 @@ public slots:
 signals:
     void currentChanged(int index);
 
-protected:
-    // Ctrl+Tab and Ctrl+PageDown go to the next visible tab, with Shift or Ctrl+PageUp to the
-    // one before, round the ends, as in a QTabWidget.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
+    // Ctrl+Tab and Ctrl+PageDown go to the next visible tab, Ctrl+Shift+Tab and Ctrl+PageUp to
+    // the one before, round the ends, from anywhere in the window the pages are in.
+    void addSwitchKeys();
+    void stepTab(int step);
+
     WrappingTabBar* bar_;
     QStackedWidget* pages_;
 };

@@ -13,6 +13,8 @@
 #include "settingskeys.h"
 #include "statusprogress.h"
 #include "userprompts.h"
+#include "windowfit.h"
+#include "wrappingtabbar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,6 +45,7 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     createHeaderPanel();
     tabs_ = new WrappingTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
+    tabs_->tabBar()->setAccessibleName(tr("Sections"));
     setCentralWidget(tabs_);
     pages_ = new SectionPages(*document_, tabs_, viewMenu_, this);
     rowCommands_ = new RowCommands(*document_, *pages_, prompts_, this);
@@ -52,8 +55,8 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     new MapDock({*this, *pages_, viewMenu_, settings_, prompts_,
                  [this](QWidget* tab) { tabs_->setCurrentWidget(tab); },
                  [this](const QString& text) { setStatusMessage(text); }});
-    // The client area, below the menu bar, is 962 x 678 at first show.
-    resize(962, 678 + menuBar()->sizeHint().height());
+    // The client area, below the menu bar, is 962 x 678 at first show where the screen has room.
+    fitToScreen(*this, QSize(962, 678 + menuBar()->sizeHint().height()));
 
     readRunValues();
     loadDictionary(files.hashesPath);

@@ -41,53 +41,54 @@ int MainWindow::currentSection() const {
 }
 
 void MainWindow::addRowItems(QMenu* edit) {
-    connect(addKeyedItem(edit, "Copy1", QStringLiteral("Copy"),
+    const QKeySequence duplicateKey(Qt::CTRL | Qt::Key_D);
+    connect(addKeyedItem(edit, "Copy1", tr("&Copy"),
                          standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->copyRows(currentSection());
                 if (rows > 0) setStatusMessage(QStringLiteral("%1 rows copied.").arg(rows));
             });
-    connect(addKeyedItem(edit, "Paste1", QStringLiteral("Paste"),
+    connect(addKeyedItem(edit, "Paste1", tr("&Paste"),
                          standardKeys(QKeySequence::Paste, QKeySequence(Qt::CTRL | Qt::Key_V))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->pasteRows(currentSection());
                 if (rows > 0) setStatusMessage(QStringLiteral("%1 rows pasted.").arg(rows));
             });
-    QAction* selectAll = addKeyedItem(edit, "SelectAll1", QStringLiteral("Select All"),
+    QAction* selectAll = addKeyedItem(edit, "SelectAll1", tr("Select &All"),
                                       standardKeys(QKeySequence::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)));
     connect(selectAll, &QAction::triggered, this,
             [this] { pages_->page(currentSection()).view->selectAll(); });
-    connect(addKeyedItem(edit, "Find1", QStringLiteral("Find"),
+    connect(addKeyedItem(edit, "Find1", tr("&Find"),
                          standardKeys(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F))),
             &QAction::triggered, this,
             [this] { pages_->page(currentSection()).filterBar->activate(); });
     edit->addSeparator();
-    connect(addKeyedItem(edit, "EditRow1", QStringLiteral("Edit Item"),
-                         {Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter}),
+    // Enter edits too, but only in a table (RowCommands): elsewhere it belongs to the field.
+    connect(addKeyedItem(edit, "EditRow1", tr("&Edit Item"), {Qt::Key_F2}),
             &QAction::triggered, this, [this] { rowCommands_->openRowEditor(currentSection()); });
-    connect(addKeyedItem(edit, "AddRow1", QStringLiteral("Add Item"), {Qt::Key_Insert}),
+    connect(addKeyedItem(edit, "AddRow1", tr("Add &Item"), {Qt::Key_Insert}),
             &QAction::triggered, this, [this] { rowCommands_->addDefaultRow(currentSection()); });
-    connect(addKeyedItem(edit, "DeleteRows1", QStringLiteral("Delete Item"),
-                         standardKeys(QKeySequence::Delete, QKeySequence(Qt::Key_Delete))),
+    connect(addKeyedItem(edit, "DeleteRows1", tr("&Delete Item"),
+                         standardKeys(QKeySequence::Delete, QKeySequence(Qt::Key_Delete), {},
+                                      {duplicateKey})),
             &QAction::triggered, this, [this] { rowCommands_->deleteSelectedRows(currentSection()); });
-    connect(addKeyedItem(edit, "DuplicateRows1", QStringLiteral("Duplicate Rows"),
-                         {QKeySequence(Qt::CTRL | Qt::Key_D)}),
+    connect(addKeyedItem(edit, "DuplicateRows1", tr("Duplica&te Rows"), {duplicateKey}),
             &QAction::triggered, this, [this] { rowCommands_->duplicateSelectedRows(currentSection()); });
-    connect(addKeyedItem(edit, "GoToRow1", QStringLiteral("Go to Row..."),
+    connect(addKeyedItem(edit, "GoToRow1", tr("&Go to Row..."),
                          {QKeySequence(Qt::CTRL | Qt::Key_G)}),
             &QAction::triggered, this, [this] { rowCommands_->goToRow(currentSection()); });
 }
 
 void MainWindow::addInterchangeItems(QMenu* file) {
-    connect(addKeyedItem(file, "Export1", QStringLiteral("Export"), {}), &QAction::triggered, this,
+    connect(addKeyedItem(file, "Export1", tr("&Export"), {}), &QAction::triggered, this,
             [this] { reportDone(interchange_->exportFile(currentSection())); });
-    connect(addKeyedItem(file, "ImportCsv1", QStringLiteral("Import CSV into Section..."), {}),
+    connect(addKeyedItem(file, "ImportCsv1", tr("&Import CSV into Section..."), {}),
             &QAction::triggered, this,
             [this] { reportDone(interchange_->importCsv(currentSection())); });
 }
 
 void MainWindow::addRecentFilesMenu(QMenu* file) {
-    QMenu* recent = file->addMenu(QStringLiteral("Recent Files"));
+    QMenu* recent = file->addMenu(tr("&Recent Files"));
     recent->menuAction()->setObjectName(QStringLiteral("RecentFiles1"));
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(recent); });
 }

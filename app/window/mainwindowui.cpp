@@ -118,60 +118,71 @@ void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     // The platform's standard keys are shown beside the items.
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
-    QAction* newItem = addItem(file, "New1", QStringLiteral("New"));
+    QMenu* file = bar->addMenu(tr("&File"));
+    QAction* newItem = addItem(file, "New1", tr("&New"));
     newItem->setIcon(QIcon(QStringLiteral(":/art/toolbar-new.png")));
     newItem->setShortcuts(standardKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     connect(newItem, &QAction::triggered, this, &MainWindow::newDocument);
-    QAction* open = addItem(file, "Open1", QStringLiteral("Open"));
+    QAction* open = addItem(file, "Open1", tr("&Open"));
     open->setIcon(QIcon(QStringLiteral(":/art/toolbar-open.png")));
     open->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     connect(open, &QAction::triggered, this, &MainWindow::openFile);
     addRecentFilesMenu(file);
-    QAction* save = addItem(file, "Save1", QStringLiteral("Save"));
+    QAction* save = addItem(file, "Save1", tr("&Save"));
     save->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
     save->setShortcuts(standardKeys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
     connect(save, &QAction::triggered, this, &MainWindow::save);
-    QAction* saveAs = addItem(file, "SaveAs2", QStringLiteral("Save As.."));
+    QAction* saveAs = addItem(file, "SaveAs2", tr("Save &As.."));
     saveAs->setIcon(QIcon(QStringLiteral(":/art/toolbar-save.png")));
     saveAs->setShortcuts(standardKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
     addInterchangeItems(file);
     file->addSeparator();
-    QAction* exit = addItem(file, "Exit1", QStringLiteral("Exit"));
+    QAction* exit = addItem(file, "Exit1", tr("E&xit"));
     exit->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     connect(exit, &QAction::triggered, this, &MainWindow::close);
 
-    editMenu_ = bar->addMenu(QStringLiteral("Edit"));
+    editMenu_ = bar->addMenu(tr("&Edit"));
     // Undo and Redo name the command they act on ("Undo Delete Row 17 of Section 0").
-    QAction* undo = document_->undoStack().createUndoAction(this, QStringLiteral("Undo"));
+    QAction* undo = document_->undoStack().createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcuts(standardKeys(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
-    QAction* redo = document_->undoStack().createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = document_->undoStack().createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
-    redo->setShortcuts(standardKeys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    // Ctrl+Y beside the platform's keys, as Windows programs have it.
+    redo->setShortcuts(standardKeys(QKeySequence::Redo,
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     editMenu_->addAction(undo);
     editMenu_->addAction(redo);
     editMenu_->addSeparator();
     addRowItems(editMenu_);
     editMenu_->addSeparator();
-    connect(addItem(editMenu_, "Settings1", QStringLiteral("Settings")), &QAction::triggered,
+    connect(addItem(editMenu_, "Settings1", tr("&Settings")), &QAction::triggered,
             this, [this] { settingsDialog_->exec(); });
     connect(addItem(editMenu_, "AssociateWpl1",
-                    QStringLiteral("Associate .wpl files with this program")),
+                    tr("Associate .&wpl files with this program")),
             &QAction::triggered, this, &MainWindow::associateFileType);
 
-    viewMenu_ = bar->addMenu(QStringLiteral("View"));
+    viewMenu_ = bar->addMenu(tr("&View"));
     activeSectionsItem_ =
-        addItem(viewMenu_, "ShowActiveSectionsOnly1", QStringLiteral("Show Active Sections Only"));
+        addItem(viewMenu_, "ShowActiveSectionsOnly1", tr("Show &Active Sections Only"));
     activeSectionsItem_->setCheckable(true);
     activeSectionsItem_->setChecked(true);
     connect(activeSectionsItem_, &QAction::triggered, this, &MainWindow::setActiveSectionsOnly);
     viewMenu_->addSeparator();  // the section items follow, added with their pages
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    connect(addItem(help, "About1", QStringLiteral("About")), &QAction::triggered, this,
+    QMenu* help = bar->addMenu(tr("&Help"));
+    connect(addItem(help, "About1", tr("&About")), &QAction::triggered, this,
             [this] { aboutBox_->exec(); });
+
+    // F10 opens the first menu, as on most desktops; Alt and a letter open the others.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, bar,
+            [bar] { bar->setActiveAction(bar->actions().value(0)); });
+    addAction(menuKey);
 }
 
 void MainWindow::createStatusBar() {

@@ -15,6 +15,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QTableView>
 
 #include <numeric>
@@ -50,6 +51,11 @@ void RowCommands::attach(SectionPage& page, const SectionNames& names) {
     connect(m.remove, &QAction::triggered, this, [this, section] { deleteSelectedRows(section); });
     connect(page.view, &QTableView::customContextMenuRequested, this,
             [this, section] { showContextMenu(section); });
+    // Enter in the table edits the selected row; in any other control it stays that control's.
+    for (const QKeySequence key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* edit = new QShortcut(key, page.view, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(edit, &QShortcut::activated, this, [this, section] { openRowEditor(section); });
+    }
     // A double-click anywhere in the list edits the selected row, also below the last row.
     page.view->viewport()->installEventFilter(this);
     page.view->viewport()->setProperty("varnSection", section);

@@ -6,6 +6,7 @@
 #include "addrowcommand.h"
 #include "mainwindow.h"
 #include "placementdocument.h"
+#include "readabletext.h"
 #include "sectionpages.h"
 #include "userprompts.h"
 

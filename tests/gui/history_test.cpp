@@ -133,22 +133,24 @@ void HistoryTest::undoItemsNameTheStepAndLoadsClearTheHistory() {
     QCOMPARE(undo->objectName(), QStringLiteral("Undo1"));
     QCOMPARE(redo->objectName(), QStringLiteral("Redo1"));
     QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
-    QCOMPARE(redo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
+    QCOMPARE(redo->shortcuts().first(), QKeySequence::keyBindings(QKeySequence::Redo).first());
+    QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
     // The menu's own items stay last, in their order.
     const QList<QAction*> items = w.menuBar()->actions().at(1)->menu()->actions();
-    QCOMPARE(items.at(items.size() - 2)->text(), QStringLiteral("Settings"));
-    QCOMPARE(items.last()->text(), QStringLiteral("Associate .wpl files with this program"));
+    QCOMPARE(readableText(items.at(items.size() - 2)->text()), QStringLiteral("Settings"));
+    QCOMPARE(readableText(items.last()->text()),
+             QStringLiteral("Associate .wpl files with this program"));
 
     deleteRows(w, 0, {17});
-    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Row 17 of Section 0"));
+    QCOMPARE(readableText(undo->text()), QStringLiteral("Undo Delete Row 17 of Section 0"));
     undo->trigger();
-    QCOMPARE(redo->text(), QStringLiteral("Redo Delete Row 17 of Section 0"));
+    QCOMPARE(readableText(redo->text()), QStringLiteral("Redo Delete Row 17 of Section 0"));
     QVERIFY(!undo->isEnabled());
     redo->trigger();
     deleteRows(w, 9, {0, 1});
-    QCOMPARE(undo->text(), QStringLiteral("Undo Delete 2 Rows of Section 9"));
+    QCOMPARE(readableText(undo->text()), QStringLiteral("Undo Delete 2 Rows of Section 9"));
 
     // A failed load leaves the history; a successful one and New clear it.
     folder_.write(QStringLiteral("bad.wpl"), QByteArray(10, '\0'));

@@ -42,12 +42,12 @@ bool mapShownInSettings(const ProgramFolder& folder) {
 QStringList itemTexts(const QMenu* menu) {
     QStringList texts;
     for (const QAction* action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts << (action->isSeparator() ? QStringLiteral("-") : readableText(action->text()));
     return texts;
 }
 const QMenu* menuNamed(MainWindow& w, const QString& title) {
     for (const QAction* action : w.menuBar()->actions())
-        if (action->text() == title) return action->menu();
+        if (readableText(action->text()) == title) return action->menu();
     return nullptr;
 }
 
@@ -97,7 +97,7 @@ void MapDockTest::viewItemShowsTheMapAcrossRestarts() {
     QCOMPARE(view.first(), QStringLiteral("Show Active Sections Only"));
     QCOMPARE(view.mid(view.size() - 3), (QStringList{QStringLiteral("Section 15"),
                                                      QStringLiteral("-"), QStringLiteral("Map")}));
-    QCOMPARE(item(*w, "Map1")->text(), QStringLiteral("Map"));
+    QCOMPARE(readableText(item(*w, "Map1")->text()), QStringLiteral("Map"));
     QVERIFY(!item(*w, "Map1")->isChecked());
 
     item(*w, "Map1")->trigger();

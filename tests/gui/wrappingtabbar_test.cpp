@@ -1,10 +1,12 @@
 // The wrapping tab bar and its pages: rows that keep every tab whole, the current tab's row next
-// to the page, hidden tabs, clicks and keys, and the height the rows leave to the pages.
+// to the page, hidden tabs, clicks and keys, the height the rows leave to the pages, and the page
+// tabs that assistive technology reads.
 
 #include "screenshot.h"
 #include "wrappingtabbar.h"
 #include "wrappingtabwidget.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
@@ -161,6 +163,65 @@ private slots:
         QTest::keyClick(&bar, Qt::Key_Right);  // the last stays current
         QCOMPARE(bar.currentIndex(), 7);
         QCOMPARE(changed.count(), 4);
+    }
+
+    // A page tab list of the visible tabs, each tab named, placed and selectable as it is shown.
+    void assistiveTechnologyReadsTheVisibleTabs_data() {
+        QTest::addColumn<QList<int>>("hidden");
+        QTest::addColumn<int>("current");
+        QTest::newRow("all shown") << QList<int>{} << 0;
+        QTest::newRow("two hidden") << QList<int>{1, 5} << 6;
+        QTest::newRow("one left") << QList<int>{0, 1, 2, 3, 4, 5, 6} << 7;
+    }
+    void assistiveTechnologyReadsTheVisibleTabs() {
+        QFETCH(QList<int>, hidden);
+        QFETCH(int, current);
+        WrappingTabBar bar;
+        addTabs(bar);
+        bar.setTabText(2, QStringLiteral("Section &3 && more"));
+        bar.resize(kWindowWidth, bar.heightForWidth(kWindowWidth));
+        bar.move(40, 30);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bar));
+        for (int index : hidden)
+            bar.setTabVisible(index, false);
+        bar.setCurrentIndex(current);
+        QList<int> shown;
+        for (int i = 0; i < bar.count(); ++i)
+            if (!hidden.contains(i)) shown << i;
+
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&bar);
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::PageTabList);
+        QCOMPARE(list->childCount(), shown.size());
+        for (int child = 0; child < shown.size(); ++child) {
+            const int index = shown[child];
+            QAccessibleInterface* tab = list->child(child);
+            QVERIFY(tab && tab->isValid());
+            QCOMPARE(list->child(child), tab);  // one object for every reader
+            QCOMPARE(tab->role(), QAccessible::PageTab);
+            QCOMPARE(tab->text(QAccessible::Name),
+                     index == 2 ? QStringLiteral("Section 3 & more") : kCaptions[index]);
+            const QRect onScreen(bar.mapToGlobal(bar.tabRect(index).topLeft()),
+                                 bar.tabRect(index).size());
+            QCOMPARE(tab->rect(), onScreen);
+            QCOMPARE(list->childAt(onScreen.center().x(), onScreen.center().y()), tab);
+            QCOMPARE(tab->parent(), list);
+            QCOMPARE(list->indexOfChild(tab), child);
+            QCOMPARE(bool(tab->state().selected), index == current);
+            QVERIFY(tab->state().selectable);
+        }
+        QVERIFY(!list->child(shown.size()));
+        // Pressing a tab makes it current; the last one presses the first.
+        QAccessibleInterface* first = list->child(0);
+        QVERIFY(first->actionInterface());
+        QCOMPARE(first->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bar.currentIndex(), shown[0]);
+        QVERIFY(first->state().selected);
+        bar.setFocus();
+        QCOMPARE(list->focusChild(), first);
     }
 
     void longerCaptionsTakeMoreRows() {

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "modeltext.h"
 #include "namehash.h"
+#include "readabletext.h"
 #include "sectionpages.h"
 
 #include <QAction>
@@ -43,9 +44,10 @@ int EditingRun::expectedTabImage(int section) const {
 void EditingRun::compareHistoryActions() {
     const auto check = [this](QAction* action, const QString& word, bool can, const QString& step) {
         const QString expected = can ? word + u' ' + step : word;
-        if (action->isEnabled() != can || action->text() != expected)
+        const QString read = readableText(action->text());
+        if (action->isEnabled() != can || read != expected)
             fail(QStringLiteral("the item reads '%1' (%2), not '%3' (%4)")
-                     .arg(action->text(), action->isEnabled() ? "enabled" : "disabled", expected,
+                     .arg(read, action->isEnabled() ? "enabled" : "disabled", expected,
                           can ? "enabled" : "disabled"));
     };
     check(undoAction_, QStringLiteral("Undo"), history_.canUndo(), history_.undoText());

@@ -8,6 +8,7 @@
 #include "settingsdialog.h"
 #include "settingsfile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -211,6 +212,41 @@ private slots:
         QCOMPARE(readAll(path_), QByteArray("; mine\n[Settings]\nSep=") + (comma ? "1" : "0") +
                                      "\nShowToolBar=" + (showToolBar ? "1" : "0") + "\nwriteht=" +
                                      (writeHashTable ? "1" : "0") + "\n[Section0]\nCol0width=40\n");
+    }
+
+    // Done from the keyboard: Tab goes down the controls to OK and Cancel, Space ticks a box,
+    // Enter runs OK, Esc cancels.
+    void keysCompleteTheDialog_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0 << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0 << false;
+    }
+    void keysCompleteTheDialog() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, accepted);
+        writeSettings("[Settings]\nSep=0\nShowToolBar=1\nwriteht=0\n");
+        SettingsFile settings(path_);
+        SettingsDialog dialog(settings, toolBar_, window_);
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QStringList order;
+        for (int i = 0; i < 6; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"CheckBox1", "RadioButton1", "CheckBox2", "Button1", "Button2",
+                                     "CheckBox1"}));
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);  // from the radio button
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CheckBox2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(readAll(path_).contains("writeht=1"), accepted);
     }
 
     void cancelChangesNothingButKeepsTheControls() {
