@@ -37,18 +37,22 @@ cp cmake/mingw-w64.cmake "$toolchain.new" && mv "$toolchain.new" "$toolchain"
 
 # Only what the programs use; Qt's own bundled libraries, so nothing comes from outside Debian.
 # Debian's tarball has no wintab.h (tablet events), and without OpenGL Qt 6.4 still turns on
-# dynamic GL, which the windows platform plugin then fails to build with.
+# dynamic GL, which the windows platform plugin then fails to build with. Direct2D stays on: the
+# windows platform plugin wants the DirectWrite font database, which Gui builds only with it.
+# Every feature is named with its value, so that a changed list reconfigures a build in place.
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
-    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=ON
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
 )
 compiler_version=$("$triple-g++-posix" -dumpfullversion)
-qt_key="qt $qt_version; $triple-g++-posix $compiler_version; ${qt_options[*]}; $(sha256sum <"$toolchain" | cut -c1-16)"
+# Another compiler or toolchain means a new build; other options reconfigure the one there is.
+compiler_key="qt $qt_version; $triple-g++-posix $compiler_version; $(sha256sum <"$toolchain" | cut -c1-16)"
+qt_key="$compiler_key; ${qt_options[*]}"
 
 # Debian's source packages need deb-src lines: the same archives as the machine's deb lines.
 ensure_source_lists() {
@@ -105,15 +109,19 @@ build_qt() {
         return
     fi
     fetch_source qt6-base "qtbase-everywhere-src-$qt_version"
+    if [ ! -f "$qt_build/.compiler-key" ] || [ "$(cat "$qt_build/.compiler-key")" != "$compiler_key" ]; then
+        rm -rf "$qt_build" "$qt_prefix"
+    fi
     if [ ! -f "$qt_build/.build-key" ] || [ "$(cat "$qt_build/.build-key")" != "$qt_key" ]; then
         echo "build-windows: configuring Qt $qt_version for Windows"
-        rm -rf "$qt_build" "$qt_prefix"
+        rm -f "$qt_build/.build-key"
         mkdir -p "$qt_build"
         cmake -S "$sources/qtbase-everywhere-src-$qt_version" -B "$qt_build" -G Ninja \
             -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
             -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}" >"$qt_build/configure.log" 2>&1 ||
             { tail -n 40 "$qt_build/configure.log" >&2; exit 1; }
+        echo "$compiler_key" >"$qt_build/.compiler-key"
         echo "$qt_key" >"$qt_build/.build-key"
     else
         echo "build-windows: resuming the Qt build"
@@ -145,7 +153,7 @@ echo "build-windows: cross-building the project into build-win/"
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64.cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$source_dir/scripts/wine-run.sh" \
     -DVARN_HOST_BIN_DIR="$source_dir/build-win/host/bin" \
     -DVARN_SIMDJSON_SOURCE_DIR="$simdjson_dir" \
     -DVARN_GTEST_SOURCE_DIR=/usr/src/googletest \

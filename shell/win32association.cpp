@@ -1,5 +1,6 @@
 #include "win32association.h"
 
+#include "filetyperegistry.h"
 #include "win32registry.h"
 
 #include <windows.h>
@@ -43,7 +44,8 @@ FileTypeAssociation::State Win32Association::state() {
 bool Win32Association::write(QString& error) {
     const UserClassesKey userClasses;
     if (!userClasses.key()) {
-        error = QString::fromStdU16String(failedToCreateKey(u"HKEY_CURRENT_USER\\Software\\Classes"));
+        error = QString::fromStdU16String(
+            failedToCreateKey(u"HKEY_CURRENT_USER\\Software\\Classes"));
         return false;
     }
     Win32Registry registry(userClasses.key());

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,7 +15,10 @@ namespace varn::test {
 // A fresh folder per test, removed afterwards.
 class TempFolder {
 public:
-    QString path(const QString& name) const { return dir_.filePath(name); }
+    // In the platform's own separators, as the program's messages name files.
+    QString path(const QString& name) const {
+        return QDir::toNativeSeparators(dir_.filePath(name));
+    }
     QString write(const QString& name, const QByteArray& bytes) const {
         const QString file = path(name);
         QFile out(file);

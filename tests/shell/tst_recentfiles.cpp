@@ -55,8 +55,10 @@ private slots:
         QTest::newRow("another spelling is the same file")
             << QStringList{"+a.wpl", "+b.wpl", "+sub/../a.wpl", "+./b.wpl"}
             << QStringList{"b.wpl", "a.wpl"};
+#ifndef Q_OS_WIN  // QFile::link makes a shortcut there, a file of its own
         QTest::newRow("a link is the same file")
             << QStringList{"+a.wpl", "+b.wpl", "+link.wpl"} << QStringList{"link.wpl", "b.wpl"};
+#endif
         QTest::newRow("eight at most")
             << QStringList{"+1", "+2", "+3", "+4", "+5", "+6", "+7", "+8", "+9", "+10"}
             << QStringList{"10", "9", "8", "7", "6", "5", "4", "3"};
@@ -114,7 +116,11 @@ private slots:
                    "\nFile9=" + dir_.filePath("b.wpl").toUtf8() + "\n");
         file.close();
         SettingsFile settings(settingsPath());
+#ifdef Q_OS_WIN  // the shortcut QFile::link made is a file of its own
+        QCOMPARE(namesOf(RecentFiles(settings).paths()), (QStringList{"a.wpl", "link.wpl", "c.wpl"}));
+#else
         QCOMPARE(namesOf(RecentFiles(settings).paths()), (QStringList{"a.wpl", "c.wpl"}));
+#endif
     }
 
 #ifdef Q_OS_UNIX
