@@ -48,11 +48,19 @@ bool allLinesFit(const QFont& font) {
 
 // The fixed client area suits a small dialog font; a larger desktop font is stepped down until
 // every line fits, rather than cutting the product name or the address.
+// A desktop font may be given in pixels rather than points (pointSizeF() is then -1).
 QFont labelFont(QFont font) {
     font.setBold(true);
-    constexpr qreal kSmallest = 6.0;
-    while (!allLinesFit(font) && font.pointSizeF() > kSmallest) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    constexpr qreal kSmallestPoints = 6.0;
+    constexpr int kSmallestPixels = 8;
+    while (!allLinesFit(font)) {
+        if (font.pointSizeF() > kSmallestPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        } else if (font.pointSizeF() <= 0 && font.pixelSize() > kSmallestPixels) {
+            font.setPixelSize(font.pixelSize() - 1);
+        } else {
+            break;
+        }
     }
     return font;
 }

@@ -36,7 +36,18 @@ private:
 Win32Association::Win32Association(QString executablePath)
     : executablePath_(std::move(executablePath)) {}
 
+// The user's own .wpl entries decide where they exist, as they do in Windows' merged view (wine's
+// HKEY_CLASSES_ROOT shows the machine's alone); else the machine's.
 FileTypeAssociation::State Win32Association::state() {
+    HKEY userClasses = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kUserClasses, 0, KEY_READ, &userClasses) == ERROR_SUCCESS) {
+        Win32Registry user(userClasses, KEY_READ);
+        const bool userHasWpl = user.openKey(kWplExtensionKey, false);
+        const State userState =
+            userHasWpl ? RegistryAssociation(user, executablePath_).state() : State::Missing;
+        RegCloseKey(userClasses);
+        if (userHasWpl) return userState;
+    }
     Win32Registry classes(HKEY_CLASSES_ROOT, KEY_READ);
     return RegistryAssociation(classes, executablePath_).state();
 }
