@@ -16,7 +16,7 @@ namespace varn::test {
 // stop new files in it: the tests that need either skip there.
 class SmallFileSystem {
 public:
-    SmallFileSystem(const QString&, int) {}
+    SmallFileSystem(const QString& folder, int) { QDir().mkpath(folder); }
     [[nodiscard]] bool mounted() const { return false; }
     bool makeReadOnly() { return false; }
 };
