@@ -100,7 +100,10 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/windows/installer.nsi.in
 find_program(VARN_MAKENSIS makensis)
 add_custom_target(packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/stage
-    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${VARN_STAGE}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${VARN_STAGE} --strip
+    # Debian's MinGW runtime DLLs carry their debugging symbols.
+    COMMAND ${CMAKE_STRIP} --strip-unneeded ${VARN_STAGE}/libstdc++-6.dll
+            ${VARN_STAGE}/libgcc_s_seh-1.dll ${VARN_STAGE}/libwinpthread-1.dll
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/stage
             ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${VARN_PACKAGE_STEM}.zip --format=zip
             ${VARN_PACKAGE_STEM}

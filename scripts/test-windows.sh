@@ -68,6 +68,8 @@ check "convert to .xpl gives the Linux build's bytes" cmp "$work/linux.xpl" "$wo
 # picture of the screen, and closes it as the user would (WM_CLOSE); then waits for it to end.
 editor_shows_sample() {
     local program=$1 picture=$2
+    # A wine server started without a display would keep the editor's windows off the screen.
+    wineserver -k 2>/dev/null || true
     xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
         wine "$1" "$2" >/dev/null 2>&1 &
         editor=$!
@@ -81,6 +83,9 @@ editor_shows_sample() {
         import -window root "$3" 2>/dev/null || true
         wine taskkill /im varn-placement-editor.exe >/dev/null 2>&1
         wait $editor' _ "$program" "$(winepath -w "$sample")" "$picture"
+    local status=$?
+    wineserver -k 2>/dev/null || true
+    return $status
 }
 check "the unzipped editor shows the sample and closes" \
     editor_shows_sample "$folder/varn-placement-editor.exe" "$work/editor-zip.png"
