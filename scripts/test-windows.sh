@@ -67,7 +67,8 @@ check "convert to .xpl gives the Linux build's bytes" cmp "$work/linux.xpl" "$wo
 # Starts an editor with the real windows platform plugin, waits for its main window, takes a
 # picture of the screen, and closes it as the user would (WM_CLOSE); then waits for it to end.
 editor_shows_sample() {
-    local program=$1 picture=$2
+    local program=$1 picture=$2 file
+    file=$(winepath -w "$sample")
     # A wine server started without a display would keep the editor's windows off the screen.
     wineserver -k 2>/dev/null || true
     xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
@@ -82,7 +83,7 @@ editor_shows_sample() {
         sleep 2
         import -window root "$3" 2>/dev/null || true
         wine taskkill /im varn-placement-editor.exe >/dev/null 2>&1
-        wait $editor' _ "$program" "$(winepath -w "$sample")" "$picture"
+        wait $editor' _ "$program" "$file" "$picture"
     local status=$?
     wineserver -k 2>/dev/null || true
     return $status
