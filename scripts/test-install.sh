@@ -23,18 +23,8 @@ export QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME"
 user_settings=$XDG_CONFIG_HOME/varn-placement-editor/settings.ini
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "test-install: FAILED: $what" >&2
-        failed=$((failed + 1))
-    fi
-}
+check_name=test-install
+source scripts/checks.sh
 # Quiet unless it fails.
 quiet() { "$@" >"$work/out" 2>&1 || { cat "$work/out" >&2; false; }; }
 fails() { ! "$@"; }

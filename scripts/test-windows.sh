@@ -34,18 +34,8 @@ export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-win --output-on-failure -j "$(nproc)" \
     --timeout 900
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "test-windows: FAILED: $what" >&2
-        failed=$((failed + 1))
-    fi
-}
+check_name=test-windows
+source scripts/checks.sh
 
 echo "test-windows: the zip"
 unzip -q "build-win/$stem.zip" -d "$work/unzipped"
