@@ -110,6 +110,11 @@ ChangeColumnDialog::ChangeColumnDialog(const SectionModel& model, std::vector<in
             &ChangeColumnDialog::operationChosen);
     connect(value_, &QLineEdit::textChanged, this, &ChangeColumnDialog::fieldsChanged);
     connect(replaced_, &QLineEdit::textChanged, this, &ChangeColumnDialog::fieldsChanged);
+    // Tab goes down the fields as they stand.
+    setTabOrder(column_, operation_);
+    setTabOrder(operation_, replaced_);
+    setTabOrder(replaced_, value_);
+    setTabOrder(value_, ok_);
     columnChosen();
     value_->setFocus();
 }

@@ -102,6 +102,10 @@ MoveRotateDialog::MoveRotateDialog(const SectionTable& table, std::vector<int> r
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &MoveRotateDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MoveRotateDialog::reject);
+    // Tab goes down the fields as they stand.
+    QWidget* order[] = {dx_, dy_, dz_, degrees_, pivot_, pointX_, pointY_, storage_, buttons};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     showHeading();
     dx_->setFocus();
     dx_->selectAll();

@@ -130,8 +130,14 @@ void BulkEditTest::changeColumnCountsRefusesAndIsOneStep() {
     bool stayedOpen = false;
     const auto opened = whenDialogOpens([&](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), QStringLiteral("ChangeColumnDialog"));
+        choose(dialog, "ChangeColumnColumn", QStringLiteral("Model name hash"));
+        choose(dialog, "ChangeColumnOperation", QStringLiteral("Replace a name"));
+        QVERIFY(part<QLineEdit>(dialog, "ChangeColumnReplaced")->isVisible());
         choose(dialog, "ChangeColumnColumn", QStringLiteral("Pos Z"));
         choose(dialog, "ChangeColumnOperation", QStringLiteral("Add"));
+        QCOMPARE(dialog->focusWidget(), part<QLineEdit>(dialog, "ChangeColumnValue"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(dialog->focusWidget(), part<QComboBox>(dialog, "ChangeColumnOperation"));
         QVERIFY(!part<QLineEdit>(dialog, "ChangeColumnReplaced")->isVisible());
         type(dialog, "ChangeColumnValue", QStringLiteral("1e39"));
         counts << shown(dialog, "ChangeColumnCount");
@@ -183,6 +189,11 @@ void BulkEditTest::moveAndRotateTurnsAndKeepsTheOrientationChoice() {
     QStringList headings;
     const auto opened = whenDialogOpens([&](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), QStringLiteral("MoveRotateDialog"));
+        // Tab goes down the fields.
+        QCOMPARE(dialog->focusWidget(), part<QLineEdit>(dialog, "MoveRotateOffsetX"));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(dialog->focusWidget(), part<QComboBox>(dialog, "MoveRotatePivot"));
         headings << shown(dialog, "MoveRotateHeading");
         choose(dialog, "MoveRotateOrientations", QStringLiteral("inverse"));
         headings << shown(dialog, "MoveRotateHeading");
