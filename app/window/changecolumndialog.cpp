@@ -8,15 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varn {
 namespace {
-
-// Beyond this many rows the count waits for a pause in typing.
-constexpr std::size_t kRowsCountedAtOnce = 100000;
-constexpr int kTypingPauseMs = 150;
 
 QString operationText(ColumnOperation operation) {
     switch (operation) {
@@ -49,8 +44,7 @@ ChangeColumnDialog::ChangeColumnDialog(const SectionModel& model, std::vector<in
       replacedLabel_(new QLabel(tr("&Name replaced:"), this)),
       replaced_(new QLineEdit(this)),
       count_(new QLabel(this)),
-      message_(new QLabel(this)),
-      pause_(new QTimer(this)) {
+      message_(new QLabel(this)) {
     setObjectName(QStringLiteral("ChangeColumnDialog"));
     setWindowTitle(tr("Change Column of Section %1").arg(model_.section()));
     column_->setObjectName(QStringLiteral("ChangeColumnColumn"));
@@ -100,16 +94,14 @@ ChangeColumnDialog::ChangeColumnDialog(const SectionModel& model, std::vector<in
     layoutBox->setSizeConstraint(QLayout::SetMinimumSize);
     message_->setMinimumWidth(380);
 
-    pause_->setSingleShot(true);
-    pause_->setInterval(kTypingPauseMs);
-    connect(pause_, &QTimer::timeout, this, &ChangeColumnDialog::recount);
     connect(buttons, &QDialogButtonBox::accepted, this, &ChangeColumnDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ChangeColumnDialog::reject);
     connect(column_, &QComboBox::currentIndexChanged, this, &ChangeColumnDialog::columnChosen);
     connect(operation_, &QComboBox::currentIndexChanged, this,
             &ChangeColumnDialog::operationChosen);
-    connect(value_, &QLineEdit::textChanged, this, &ChangeColumnDialog::fieldsChanged);
-    connect(replaced_, &QLineEdit::textChanged, this, &ChangeColumnDialog::fieldsChanged);
+    // A count over a million rows takes milliseconds: it follows every key.
+    connect(value_, &QLineEdit::textChanged, this, &ChangeColumnDialog::recount);
+    connect(replaced_, &QLineEdit::textChanged, this, &ChangeColumnDialog::recount);
     // Tab goes down the fields as they stand.
     setTabOrder(column_, operation_);
     setTabOrder(operation_, replaced_);
@@ -169,16 +161,7 @@ void ChangeColumnDialog::operationChosen() {
     recount();
 }
 
-void ChangeColumnDialog::fieldsChanged() {
-    if (rows_.size() <= kRowsCountedAtOnce) {
-        recount();
-    } else {
-        pause_->start();
-    }
-}
-
 void ChangeColumnDialog::recount() {
-    pause_->stop();
     const ColumnOperation op = operation();
     // A number or a name still to be typed is no refusal yet.
     const bool waiting = (op != ColumnOperation::Set && value_->text().trimmed().isEmpty()) ||

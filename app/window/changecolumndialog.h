@@ -10,7 +10,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace varn {
 
@@ -39,9 +38,7 @@ private:
     [[nodiscard]] ColumnChange request() const;
     void columnChosen();
     void operationChosen();
-    // The count line and the message follow the fields: now for a small selection, after a
-    // pause in typing for a large one.
-    void fieldsChanged();
+    // The count line and the message follow the fields.
     void recount();
 
     const SectionModel& model_;
@@ -56,7 +53,6 @@ private:
     QLabel* count_;
     QLabel* message_;
     QPushButton* ok_;
-    QTimer* pause_;
     QString prefilled_;  // the text a Set was given to start from
     RowChange change_;
 };
