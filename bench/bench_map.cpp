@@ -1,12 +1,13 @@
 // The map on the benchmark file (1,000,000 points, 100,000 boxes): reading the rows, a full
-// picture, pan and zoom steps at several zoom levels, picking, following the tables' filters and
-// bulk row changes, the memory the map keeps per row, and whether an attached map delays the
-// first paint after opening the file.
+// picture, pan and zoom steps at several zoom levels, a drag of selected points, picking,
+// following the tables' filters and bulk row changes, the memory the map keeps per row, and
+// whether an attached map delays the first paint after opening the file.
 
 #include "benchfile.h"
 #include "widgetbenchmain.h"
 #include "mappanel.h"
 #include "maprenderer.h"
+#include "maprowdrag.h"
 #include "mapscene.h"
 #include "mapview.h"
 #include "placementfile.h"
@@ -324,11 +325,39 @@ void BM_MapShownAfterOpen(benchmark::State& state) {
     }
 }
 
+// Arg: zoom factor over the fitted view. 10,000 selected points (every hundredth row) dragged:
+// each step puts them at the pointer's new offset and draws the picture, as the view does while
+// the button is held; the heading ticks come with it once the view is zoomed in far enough.
+void BM_MapDragStep(benchmark::State& state) {
+    Loaded& l = loaded();
+    std::vector<int> rows;
+    for (int row = 0; row < l.points.rowCount(); row += 100)
+        rows.push_back(row);
+    l.scene.selectRows(0, rows, MapScene::Selecting::Replace);
+    const MapViewport view = l.zoomed(static_cast<double>(state.range(0)));
+    MapRowDrag drag(l.scene, nullptr);
+    const MapPoint start = l.scene.points().positions()[rows[rows.size() / 2]];
+    if (!drag.begin(rows[rows.size() / 2], start.x, start.y))
+        state.SkipWithError("the point is not selected");
+    MapRenderer renderer;
+    QImage image;
+    int step = 0;
+    for (auto _ : state) {
+        const double way = (step++ % 20) * 3 / view.scale;  // 3 pixels a step
+        drag.follow(start.x + way, start.y - way);
+        renderer.render(l.scene, view, {}, image);
+    }
+    drag.cancel();
+    state.counters["rows dragged"] = static_cast<double>(rows.size());
+    l.scene.selectRows(0, {}, MapScene::Selecting::Replace);
+}
+
 BENCHMARK(BM_MapReadRows)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MapFullPicture)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MapPanStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapZoomStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapPick)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond)->MinTime(1);
+BENCHMARK(BM_MapDragStep)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_MapBandSelect)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePaintAfterBand)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapFollowsFilter)->Unit(benchmark::kMillisecond);

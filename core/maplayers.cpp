@@ -140,6 +140,17 @@ std::vector<int> PointLayer::rowsIn(const MapRect& rect) {
     return rows;
 }
 
+// The bounds only grow on the way, rather than being counted again over every row for each
+// step; reading the rows makes them exact again.
+void PointLayer::placeRows(std::span<const int> rows, std::span<const MapPoint> positions) {
+    for (std::size_t i = 0; i < rows.size() && i < positions.size(); ++i) {
+        const MapPoint& p = positions[i];
+        positions_[static_cast<std::size_t>(rows[i])] = p;
+        grid_.moved(rows[i]);
+        if (boundsKnown_ && varn::hasPosition(p)) bounds_.include(p.x, p.y);
+    }
+}
+
 // ---- section 9: boxes ----
 
 void BoxLayer::resizeShapes(std::size_t count) {

@@ -68,6 +68,9 @@ public:
     // The row nearest to (x, y) no farther than radius, or -1.
     [[nodiscard]] int nearest(double x, double y, double radius);
     [[nodiscard]] std::vector<int> rowsIn(const MapRect& rect);
+    // Puts rows at positions other than their table's, as a drag shows them on the way; reading
+    // the rows again puts them back. The bounds then hold at least every row.
+    void placeRows(std::span<const int> rows, std::span<const MapPoint> positions);
 
 protected:
     void resizeShapes(std::size_t count) override;

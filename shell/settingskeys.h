@@ -12,6 +12,9 @@ inline const QString kShowActiveTabsOnly = QStringLiteral("ShowActiveTabsOnly");
 inline const QString kSeparator = QStringLiteral("Sep");  // read back as "sep": the same key
 inline const QString kWriteHashTable = QStringLiteral("writeht");
 inline const QString kShowMap = QStringLiteral("ShowMap");  // the map dock, hidden by default
+// 1 when the files hold the inverse of each object's rotation: Move and Rotate and the map's
+// headings read the orientations so.
+inline const QString kInverseOrientations = QStringLiteral("InverseOrientations");
 // The tool bar is shown when settings.ini does not say otherwise, by the main window and the
 // settings dialog alike.
 inline constexpr bool kShowToolBarDefault = true;

@@ -14,8 +14,9 @@ QString deleteText(const std::vector<int>& rows, int section) {
 }  // namespace
 
 DeleteRowsCommand::DeleteRowsCommand(PlacementDocument& document, int section,
-                                     std::vector<int> rows)
-    : SectionCommand(document, section, deleteText(rows, section)), rows_(std::move(rows)) {}
+                                     std::vector<int> rows, const QString& text)
+    : SectionCommand(document, section, text.isEmpty() ? deleteText(rows, section) : text),
+      rows_(std::move(rows)) {}
 
 void DeleteRowsCommand::redo() {
     taken_ = model().takeRows(rows_);

@@ -11,8 +11,9 @@ namespace varn {
 // move up. Keeps only the deleted rows' records and edited texts for its undo.
 class DeleteRowsCommand : public SectionCommand {
 public:
-    // rows ascending, each once.
-    DeleteRowsCommand(PlacementDocument& document, int section, std::vector<int> rows);
+    // rows ascending, each once. The history names the step text, "Delete ..." without one.
+    DeleteRowsCommand(PlacementDocument& document, int section, std::vector<int> rows,
+                      const QString& text = {});
     void redo() override;
     void undo() override;
 

@@ -47,13 +47,16 @@ MapPanel::MapPanel(QWidget* parent)
     layout->addWidget(status_);
 
     const auto applyLook = [this] {
-        view_->setLook(
-            {static_cast<MapColouring>(colouring_->currentIndex()), legend_->isChecked()});
+        MapLook look = view_->look();
+        look.colouring = static_cast<MapColouring>(colouring_->currentIndex());
+        look.legend = legend_->isChecked();
+        view_->setLook(look);
     };
     connect(colouring_, &QComboBox::currentIndexChanged, this, applyLook);
     connect(legend_, &QCheckBox::toggled, this, applyLook);
     connect(fit_, &QPushButton::clicked, this, &MapPanel::fitToRows);
     connect(view_, &MapView::rowsPicked, this, &MapPanel::rowsPicked);
+    connect(view_, &MapView::rowsDragged, this, &MapPanel::rowsDragged);
     connect(view_, &MapView::pointerMoved, this, &MapPanel::showPointer);
     connect(view_, &MapView::pointerLeft, this, [this] {
         pointerText_.clear();
@@ -73,6 +76,12 @@ void MapPanel::attachSection(SectionModel* model, RowFilterModel* shownRows,
 
 void MapPanel::setRowFilter(int section, MapScene::RowFilter keep) {
     scene_->setRowFilter(section, std::move(keep));
+}
+
+void MapPanel::setOrientationStorage(OrientationStorage storage) {
+    MapLook look = view_->look();
+    look.orientations = storage;
+    view_->setLook(look);
 }
 
 void MapPanel::fitToRows() {

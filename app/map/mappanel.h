@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapscene.h"
+#include "turnmath.h"
 
 #include <QList>
 #include <QWidget>
@@ -35,6 +36,8 @@ public:
     // Writes the map as shown now as a PNG file, through a temporary file renamed over it. On
     // failure the message names the file and the cause, and no file was changed.
     [[nodiscard]] bool exportPicture(const QString& path, QString& error);
+    // How the files store orientations, for the heading ticks and tooltips.
+    void setOrientationStorage(OrientationStorage storage);
 
     [[nodiscard]] MapView* view() const { return view_; }
     [[nodiscard]] MapScene* scene() const { return scene_; }
@@ -47,6 +50,8 @@ signals:
     // Rows were selected on the map: show the section's tab and scroll to the first of them
     // that its table shows (a band takes rows the filter hides too, and leaves them unselected).
     void rowsPicked(int section, const QList<int>& rows);
+    // The selected points were dragged by (dx, dy) and let go: the rows are to move.
+    void rowsDragged(int section, const QList<int>& rows, double dx, double dy);
 
 private:
     void showPointer(double x, double y);

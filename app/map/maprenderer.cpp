@@ -2,6 +2,7 @@
 
 #include "mapcells.h"
 #include "mapdecorations.h"
+#include "mapheadings.h"
 #include "mapscene.h"
 
 #include <QPainter>
@@ -91,6 +92,7 @@ void MapRenderer::render(MapScene& scene, const MapViewport& viewport, const Map
     drawPoints(scene, viewport, look.colouring, frame);
     drawSelection(scene, viewport, frame);
     QPainter painter(&image);
+    drawHeadingTicks(painter, scene, viewport, look.orientations);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const char separator = scene.decimalSeparator();
     drawAxisNumbers(painter, viewport, separator);

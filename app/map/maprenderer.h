@@ -3,6 +3,7 @@
 #include "mapgeometry.h"
 #include "mappalette.h"
 #include "mapraster.h"
+#include "turnmath.h"
 
 #include <QImage>
 
@@ -16,6 +17,8 @@ class MapScene;
 struct MapLook {
     MapColouring colouring = MapColouring::ByLod;
     bool legend = true;
+    // How the orientations that the heading ticks show are stored.
+    OrientationStorage orientations = OrientationStorage::AsStored;
 };
 
 // Draws the map picture: grid, box outlines, points, selection marks, numbers, scale bar and

@@ -154,10 +154,10 @@ void MapScene::read(Link& link) {
 
 // Selected rows of the table view, which are rows of the filter model when there is one: a
 // range of them is a run of kept section rows, neighbours only where the filter kept every
-// row between them.
+// row between them and no sort moved them apart.
 void MapScene::applySelection(Link& link, const QItemSelection& ranges, bool on) {
     const RowFilterModel* shown = link.shownRows;
-    const bool filtering = shown && shown->isFiltering();
+    const bool filtering = shown && !shown->showsFileOrder();
     for (const QItemSelectionRange& range : ranges) {
         if (!range.isValid()) continue;
         if (!filtering) {

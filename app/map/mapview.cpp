@@ -1,7 +1,10 @@
 #include "mapview.h"
 
 #include "mapcells.h"
+#include "mapheadings.h"
+#include "maprowdrag.h"
 #include "mapscene.h"
+#include "rowtransform.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -29,7 +32,8 @@ MapScene::Selecting selectingFor(Qt::KeyboardModifiers modifiers, MapScene::Sele
 
 }  // namespace
 
-MapView::MapView(MapScene& scene, QWidget* parent) : QWidget(parent), scene_(scene) {
+MapView::MapView(MapScene& scene, QWidget* parent)
+    : QWidget(parent), scene_(scene), rowDrag_(new MapRowDrag(scene, this)) {
     setObjectName(QStringLiteral("MapView"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,6 +42,11 @@ MapView::MapView(MapScene& scene, QWidget* parent) : QWidget(parent), scene_(sce
     viewport_.width = width();
     viewport_.height = height();
     connect(&scene_, &MapScene::changed, this, &MapView::redraw);
+    connect(rowDrag_, &MapRowDrag::cancelled, this, [this] {
+        drag_ = Drag::None;
+        setCursor(Qt::OpenHandCursor);
+        redraw();
+    });
 }
 
 void MapView::redraw() {
@@ -123,6 +132,11 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     drag_ = band ? Drag::Band : Drag::Pan;
     dragMoved_ = false;
     pressPosition_ = lastPosition_ = event->position().toPoint();
+    if (!band && event->button() == Qt::LeftButton && beginRowDrag(pressPosition_)) {
+        drag_ = Drag::Rows;
+        setCursor(Qt::SizeAllCursor);
+        return;
+    }
     if (!band) setCursor(Qt::ClosedHandCursor);
 }
 
@@ -135,12 +149,21 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         viewport_.panByPixels(position.x() - lastPosition_.x(), position.y() - lastPosition_.y());
         pictureValid_ = false;
     }
+    if (drag_ == Drag::Rows && dragMoved_) {
+        rowDrag_->follow(viewport_.toMapX(position.x() + 0.5),
+                         viewport_.toMapY(position.y() + 0.5));
+        pictureValid_ = false;
+    }
     lastPosition_ = position;
     update();
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_ == Drag::None) return;
+    if (drag_ == Drag::Rows) {
+        endRowDrag(event);
+        return;
+    }
     const Drag drag = drag_;
     drag_ = Drag::None;
     setCursor(Qt::OpenHandCursor);
@@ -224,6 +247,9 @@ QString MapView::tipAt(const QPoint& position) {
         const MapPointCells& c = mapPointCells();
         model = cell(c.modelName);
         where = QStringLiteral("X %1, Y %2").arg(cell(c.x), cell(c.y));
+        where += tr("\nHeading: %1")
+                     .arg(headingText(rowHeading(*table, hit.row, look_.orientations),
+                                      table->context().separator));
     } else {
         const MapBoxCells& c = mapBoxCells();
         model = cell(c.modelName);
@@ -234,6 +260,33 @@ QString MapView::tipAt(const QPoint& position) {
         .arg(hit.section)
         .arg(hit.row)
         .arg(model, where);
+}
+
+bool MapView::beginRowDrag(const QPoint& position) {
+    if (!prepareScene(true)) return false;
+    const double x = viewport_.toMapX(position.x() + 0.5);
+    const double y = viewport_.toMapY(position.y() + 0.5);
+    const MapScene::Hit hit = scene_.pick(x, y, kPickRadius / viewport_.scale);
+    return hit.section == kMapPointSection && rowDrag_->begin(hit.row, x, y);
+}
+
+// Let go after moving: the rows are to move by the way the pointer went. Without moving it was
+// a click, which picks the point as ever.
+void MapView::endRowDrag(QMouseEvent* event) {
+    drag_ = Drag::None;
+    setCursor(Qt::OpenHandCursor);
+    if (!dragMoved_) {
+        rowDrag_->cancel();
+        pickAt(event->position().toPoint(), event->modifiers());
+        update();
+        return;
+    }
+    const QPoint position = event->position().toPoint();
+    rowDrag_->follow(viewport_.toMapX(position.x() + 0.5), viewport_.toMapY(position.y() + 0.5));
+    const MapRowDrag::Moved moved = rowDrag_->finish();
+    redraw();
+    if (moved.dx != 0 || moved.dy != 0)
+        emit rowsDragged(kMapPointSection, moved.rows, moved.dx, moved.dy);
 }
 
 }  // namespace varn

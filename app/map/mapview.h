@@ -10,12 +10,13 @@
 
 namespace varn {
 
+class MapRowDrag;
 class MapScene;
 
 // The top-down picture of the rows: the wheel zooms about the pointer, a drag pans, a click
 // picks the point or box under the pointer, Shift+drag picks every row in the band (Ctrl adds
-// to the selection). The picture is drawn into an image of the view's size and kept until the
-// view or the rows change.
+// to the selection), a drag that starts on a selected point moves the selected points. The
+// picture is drawn into an image of the view's size and kept until the view or the rows change.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +43,8 @@ signals:
     void pointerLeft();
     // The rows were read anew; counts shown beside the map may have changed.
     void rowsRead();
+    // The selected points were dragged by (dx, dy) map units and let go: the rows are to move.
+    void rowsDragged(int section, const QList<int>& rows, double dx, double dy);
 
 protected:
     bool event(QEvent* event) override;
@@ -54,7 +57,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    enum class Drag { None, Pan, Band };
+    enum class Drag { None, Pan, Band, Rows };
 
     // Reads stale rows now; false when there are many and reading was queued instead.
     bool prepareScene(bool waitForIt);
@@ -62,6 +65,9 @@ private:
     void pickAt(const QPoint& position, Qt::KeyboardModifiers modifiers);
     void pickInBand(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers);
     [[nodiscard]] QString tipAt(const QPoint& position);
+    // A press on a selected point starts moving the selected points.
+    bool beginRowDrag(const QPoint& position);
+    void endRowDrag(QMouseEvent* event);
 
     MapScene& scene_;
     MapRenderer renderer_;
@@ -75,6 +81,7 @@ private:
     bool dragMoved_ = false;
     QPoint pressPosition_;
     QPoint lastPosition_;
+    MapRowDrag* rowDrag_;
 };
 
 }  // namespace varn

@@ -43,6 +43,7 @@ void RowFilterModel::setFilter(std::vector<int> keptRows, RowTest test) {
     filtering_ = true;
     kept_ = std::move(keptRows);
     test_ = std::move(test);
+    if (sortOrder_) resort();
     endResetModel();
     emit countsChanged();
 }
@@ -54,6 +55,7 @@ void RowFilterModel::clearFilter() {
     kept_.clear();
     kept_.shrink_to_fit();
     test_ = nullptr;
+    if (sortOrder_) resort();
     endResetModel();
     emit countsChanged();
 }
@@ -64,10 +66,12 @@ std::size_t RowFilterModel::keptPosition(int sourceRow) const {
 }
 
 int RowFilterModel::sourceRow(int row) const {
+    if (sortOrder_) return sorted_.sectionRow(row);
     return filtering_ ? kept_[static_cast<std::size_t>(row)] : row;
 }
 
 int RowFilterModel::rowOf(int sourceRow) const {
+    if (sortOrder_) return sorted_.shownRow(sourceRow);
     if (!filtering_) return sourceRow;
     const std::size_t at = keptPosition(sourceRow);
     return at < kept_.size() && kept_[at] == sourceRow ? static_cast<int>(at) : -1;
@@ -86,6 +90,7 @@ QModelIndex RowFilterModel::parent(const QModelIndex&) const {
 
 int RowFilterModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
+    if (sortOrder_) return sorted_.size();
     return filtering_ ? static_cast<int>(kept_.size()) : source_.rowCount();
 }
 
@@ -106,7 +111,22 @@ QModelIndex RowFilterModel::mapFromSource(const QModelIndex& sourceIndex) const 
 
 // Rows leaving: the kept ones among them leave the view; the rows after them move up once
 // the section has let them go.
+void RowFilterModel::eraseKept(int first, int last) {
+    kept_.erase(kept_.begin() + static_cast<std::ptrdiff_t>(keptPosition(first)),
+                kept_.begin() + static_cast<std::ptrdiff_t>(keptPosition(last + 1)));
+}
+
+// Kept rows from fromRow on move by rows.
+void RowFilterModel::shiftKept(int fromRow, int by) {
+    for (std::size_t i = keptPosition(fromRow); i < kept_.size(); ++i)
+        kept_[i] += by;
+}
+
 void RowFilterModel::sourceRowsAboutToBeRemoved(int first, int last) {
+    if (sortOrder_) {
+        sortedRowsAboutToBeRemoved(first, last);
+        return;
+    }
     if (!filtering_) {
         beginRemoveRows({}, first, last);
         return;
@@ -121,14 +141,16 @@ void RowFilterModel::sourceRowsAboutToBeRemoved(int first, int last) {
 }
 
 void RowFilterModel::sourceRowsRemoved(int first, int last) {
+    if (sortOrder_) {
+        sortedRowsRemoved(first, last);
+        return;
+    }
     if (!filtering_) {
         endRemoveRows();
         emit countsChanged();
         return;
     }
-    const int count = last - first + 1;
-    for (std::size_t i = keptPosition(first); i < kept_.size(); ++i)
-        kept_[i] -= count;
+    shiftKept(first, -(last - first + 1));
     if (removing_) {
         removing_ = false;
         endRemoveRows();
@@ -137,20 +159,22 @@ void RowFilterModel::sourceRowsRemoved(int first, int last) {
 }
 
 void RowFilterModel::sourceRowsAboutToBeInserted(int first, int last) {
-    if (!filtering_) beginInsertRows({}, first, last);
+    if (!filtering_ && !sortOrder_) beginInsertRows({}, first, last);
 }
 
 // Rows coming: those the filter's test passes come into the view among the kept ones.
 void RowFilterModel::sourceRowsInserted(int first, int last) {
+    if (sortOrder_) {
+        sortedRowsInserted(first, last);
+        return;
+    }
     if (!filtering_) {
         endInsertRows();
         emit countsChanged();
         return;
     }
-    const int count = last - first + 1;
     const std::size_t at = keptPosition(first);
-    for (std::size_t i = at; i < kept_.size(); ++i)
-        kept_[i] += count;
+    shiftKept(first, last - first + 1);
     std::vector<int> passing;
     for (int row = first; row <= last; ++row)
         if (test_(row)) passing.push_back(row);
@@ -167,6 +191,10 @@ void RowFilterModel::sourceRowsInserted(int first, int last) {
 // numbers alone (column 0, after rows left or came) changes no row's content.
 void RowFilterModel::sourceDataChanged(const QModelIndex& topLeft,
                                        const QModelIndex& bottomRight) {
+    if (sortOrder_) {
+        sortedDataChanged(topLeft, bottomRight);
+        return;
+    }
     if (!filtering_) {
         emit dataChanged(index(topLeft.row(), topLeft.column()),
                          index(bottomRight.row(), bottomRight.column()));
@@ -232,14 +260,20 @@ void RowFilterModel::sourceReset() {
     const bool known = bulkTaken_ || bulkInserted_;
     if (filtering_ && bulkTaken_) takeKept(*bulkTaken_);
     if (filtering_ && bulkInserted_) insertKept(*bulkInserted_);
-    bulkTaken_.reset();
-    bulkInserted_.reset();
     const bool lost = filtering_ && !known;
     if (lost) {
         filtering_ = false;
         kept_.clear();
         test_ = nullptr;
     }
+    // Rows taken keep the order of the others; rows put in have to find their places.
+    if (sortOrder_ && bulkTaken_ && !bulkInserted_) {
+        sorted_.removeSectionRows(*bulkTaken_, source_.rowCount());
+    } else if (sortOrder_) {
+        resort();
+    }
+    bulkTaken_.reset();
+    bulkInserted_.reset();
     endResetModel();
     emit countsChanged();
     if (lost) emit filterLost();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "rowsort.h"
+#include "sortedrows.h"
+
 #include <QAbstractProxyModel>
 
 #include <functional>
@@ -10,9 +13,10 @@ namespace varn {
 
 class SectionModel;
 
-// The rows of one section that its view shows: all of them, or those a filter keeps. Row
-// numbers stay the file positions (the section model's column 0). The kept rows follow every
-// change: rows that leave or come, and edited rows, which the filter's test looks at again.
+// The rows of one section that its view shows: all of them, or those a filter keeps, in file
+// order or sorted by a column. Row numbers stay the file positions (the section model's column
+// 0), and every command names rows by them. The shown rows follow every change: rows that leave
+// or come, and edited rows, which the filter's test looks at again and a sort puts in place.
 class RowFilterModel : public QAbstractProxyModel {
     Q_OBJECT
 public:
@@ -27,6 +31,12 @@ public:
     // come in later.
     void setFilter(std::vector<int> keptRows, RowTest test);
     void clearFilter();
+    // Sorts the shown rows by a view column (0 the row number); -1 shows them in file order
+    // again. The selection stays on the same rows.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    [[nodiscard]] bool isSorted() const { return sortOrder_.has_value(); }
+    // The shown rows are the section's, one for one, in file order: no filter, no sort.
+    [[nodiscard]] bool showsFileOrder() const { return !filtering_ && !sortOrder_; }
 
     [[nodiscard]] int sourceRow(int row) const;
     // The shown row of a section row, or -1 when the filter hides it.
@@ -56,6 +66,19 @@ private:
     void sourceReset();
     void takeKept(const std::vector<int>& rows);
     void insertKept(const std::vector<int>& positions);
+    void shiftKept(int fromRow, int by);
+    void eraseKept(int first, int last);
+    [[nodiscard]] bool passes(int row) const { return !filtering_ || test_(row); }
+
+    // While sorted (rowfiltersorting.cpp): the same changes in the shown order.
+    void resort();
+    // The shown order changes without rows coming or going: views keep their selection.
+    void relayout(const std::function<void()>& change);
+    void sortedRowsAboutToBeRemoved(int first, int last);
+    void sortedRowsRemoved(int first, int last);
+    void sortedRowsInserted(int first, int last);
+    void sortedDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
+    void sortedRowChanged(int row, int firstColumn, int lastColumn, const RowComparer& comparer);
 
     SectionModel& source_;
     bool filtering_ = false;
@@ -64,6 +87,9 @@ private:
     std::optional<std::vector<int>> bulkTaken_;
     std::optional<std::vector<int>> bulkInserted_;
     bool removing_ = false;  // kept rows are on their way out of the view
+    std::optional<RowOrder> sortOrder_;
+    SortedRows sorted_;       // the shown rows while sorted
+    bool sortReset_ = false;  // rows leave in a reset while sorted
 };
 
 }  // namespace varn

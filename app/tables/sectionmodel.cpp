@@ -146,4 +146,10 @@ RowWrites SectionModel::applyWrites(int row, const RowWrites& writes) {
     return replaced;
 }
 
+void SectionModel::exchangeRows(RowChange& change) {
+    if (change.isEmpty()) return;
+    applyRowChange(table(), change);
+    emit dataChanged(index(change.rows.front(), 1), index(change.rows.back(), columnCount() - 1));
+}
+
 }  // namespace varn

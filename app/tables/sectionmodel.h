@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "rowchange.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -36,6 +37,9 @@ public:
     // Writes the texts into a row and returns the texts they replaced, latest first, so that
     // writing those back undoes it.
     RowWrites applyWrites(int row, const RowWrites& writes);
+    // Exchanges a bulk edit's contents with its rows' (applying it, or undoing it once applied)
+    // and tells of it once, for the rows from the first to the last it changes.
+    void exchangeRows(RowChange& change);
 
     // Brackets a change of the whole document (load, New).
     void beginDocumentChange() { beginResetModel(); }

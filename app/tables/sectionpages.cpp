@@ -39,6 +39,11 @@ void setUpView(QTableView* view) {
     view->horizontalHeader()->setMinimumSectionSize(0);  // a width of 0 hides a column
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A click on a caption sorts by its column, a second reverses, a third gives file order.
+    view->horizontalHeader()->setSectionsClickable(true);
+    view->horizontalHeader()->setSortIndicatorShown(true);
+    view->horizontalHeader()->setSortIndicatorClearable(true);
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, QColor(234, 234, 234));
     view->setPalette(palette);
@@ -78,15 +83,19 @@ void SectionPage::selectRows(const std::vector<int>& rows) const {
     for (int row : rows)
         if (filter->rowOf(row) < 0) filter->clearFilter();
     // Through the selection model: the view's own selectRow finds no row while the first
-    // column is 0 pixels wide. Runs of neighbours go in as one range each.
+    // column is 0 pixels wide. Runs of neighbours as shown (sorted, they need not be
+    // neighbours in the file) go in as one range each.
+    std::vector<int> shown(rows.size());
+    std::transform(rows.begin(), rows.end(), shown.begin(),
+                   [this](int row) { return filter->rowOf(row); });
+    std::sort(shown.begin(), shown.end());
     QItemSelection chosen;
     const int lastColumn = filter->columnCount() - 1;
-    for (std::size_t i = 0; i < rows.size();) {
+    for (std::size_t i = 0; i < shown.size();) {
         std::size_t j = i;
-        while (j + 1 < rows.size() && filter->rowOf(rows[j + 1]) == filter->rowOf(rows[j]) + 1)
+        while (j + 1 < shown.size() && shown[j + 1] == shown[j] + 1)
             ++j;
-        chosen.select(filter->index(filter->rowOf(rows[i]), 0),
-                      filter->index(filter->rowOf(rows[j]), lastColumn));
+        chosen.select(filter->index(shown[i], 0), filter->index(shown[j], lastColumn));
         i = j + 1;
     }
     const QModelIndex current = filter->index(filter->rowOf(rows.back()), 0);
@@ -118,6 +127,9 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     page.model = &document_.model(page.section);
     page.filter = new RowFilterModel(*page.model, page.view);
     page.view->setModel(page.filter);
+    RowFilterModel* filter = page.filter;
+    connect(page.view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, filter,
+            [filter](int column, Qt::SortOrder order) { filter->sort(column, order); });
     keepWidthsAcrossReset(page);
     // The caption counts rows as they come and go, also while an editor is open on a new row.
     const int section = page.section;

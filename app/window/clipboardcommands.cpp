@@ -1,5 +1,6 @@
 #include "clipboardcommands.h"
 
+#include "deleterowscommand.h"
 #include "insertrowscommand.h"
 #include "placementdocument.h"
 #include "rowblock.h"
@@ -69,6 +70,20 @@ int ClipboardCommands::pasteRows(int section) {
                                          blockOf(std::move(decoded), table.layout().cellCount()),
                                          text.arg(section)));
     page.selectRows(positions);
+    return count;
+}
+
+int ClipboardCommands::cutRows(int section) {
+    SectionPage& page = pages_.page(section);
+    std::vector<int> rows = page.selectedRows();
+    if (copyRows(section) == 0) return 0;
+    const auto count = static_cast<int>(rows.size());
+    const int first = rows.front();
+    const QString text = count == 1 ? tr("Cut Row %1 of Section %2").arg(first).arg(section)
+                                    : tr("Cut %1 Rows of Section %2").arg(count).arg(section);
+    document_.push(new DeleteRowsCommand(document_, section, std::move(rows), text));
+    // The row that took the place of the first one cut is next, as after a delete.
+    if (first < page.model->rowCount() && page.filter->rowOf(first) >= 0) page.selectRow(first);
     return count;
 }
 

@@ -25,6 +25,8 @@ public:
     // cell passes the editors' tests first, or nothing is pasted and a message says why.
     // Returns how many rows were pasted.
     int pasteRows(int section);
+    // Copies the selected rows, then deletes them as one step. Returns how many rows were cut.
+    int cutRows(int section);
 
 private:
     PlacementDocument& document_;

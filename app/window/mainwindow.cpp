@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "bulkeditcommands.h"
 #include "clipboardcommands.h"
 #include "filewatch.h"
 #include "interchangecommands.h"
@@ -55,6 +56,10 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     new MapDock({*this, *pages_, viewMenu_, settings_, prompts_,
                  [this](QWidget* tab) { tabs_->setCurrentWidget(tab); },
                  [this](const QString& text) { setStatusMessage(text); }});
+    // After the map: its drags of points are moves of rows.
+    new BulkEditCommands({this, *document_, *pages_, *clipboard_, prompts_, settings_, editMenu_,
+                          [this] { return currentSection(); },
+                          [this](const QString& text) { setStatusMessage(text); }});
     // The client area, below the menu bar, is 962 x 678 at first show where the screen has room.
     fitToScreen(*this, QSize(962, 678 + menuBar()->sizeHint().height()));
 

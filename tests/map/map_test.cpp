@@ -291,8 +291,10 @@ void MapTest::statusAndTooltipTellWhatIsUnderThePointer() {
     };
     const QString model =
         map.document.table(kMapPointSection).cellText(34, mapPointCells().modelName);
-    QCOMPARE(tipAt(40, 30),
-             QStringLiteral("Section 0, row 34\nModel: %1\nX 40.0, Y 30.0").arg(model));
+    // Its orientation is all zeros: no rotation, and no heading.
+    QCOMPARE(tipAt(40, 30), QStringLiteral("Section 0, row 34\nModel: %1\nX 40.0, Y 30.0\n"
+                                           "Heading: not a unit rotation")
+                                .arg(model));
     QVERIFY(tipAt(55, 78).startsWith(QStringLiteral("Section 9, row 1\nModel: ")));
     QVERIFY(tipAt(55, 78).endsWith(QStringLiteral("\nX1 52.0, Y1 12.0\nX2 58.0, Y2 78.0")));
     tipAt(45, 45);  // nothing there: the tip goes
