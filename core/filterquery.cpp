@@ -60,14 +60,24 @@ ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query, 
     if (query.text.isEmpty()) return parsed;
     parsed.kind = ParsedFilter::Kind::Text;
     parsed.text = query.text;
-    if (query.column == kAllColumns || !isComparableColumn(layout, query.column)) return parsed;
+    const bool allColumns = query.column == kAllColumns;
+    if (!allColumns && !isComparableColumn(layout, query.column)) return parsed;
     for (const OperatorText& candidate : kOperators) {
         const QStringView opText(candidate.text);
         if (!query.text.startsWith(opText)) continue;
+        const QStringView number = QStringView(query.text).sliced(opText.size()).trimmed();
+        const bool reads = parseNumberText(number, separator, parsed.number);
+        if (allColumns) {
+            // Found as a text, "> 100" would match no row and look like an answer.
+            if (reads)
+                parsed.error = QStringLiteral("\"%1\" compares numbers in one column: choose "
+                                              "the column first")
+                                   .arg(query.text);
+            break;
+        }
         parsed.kind = ParsedFilter::Kind::Compare;
         parsed.op = candidate.op;
-        const QStringView number = QStringView(query.text).sliced(opText.size()).trimmed();
-        if (!parseNumberText(number, separator, parsed.number))
+        if (!reads)
             parsed.error =
                 QStringLiteral("\"%1\" needs a number after %2").arg(query.text, opText.toString());
         break;

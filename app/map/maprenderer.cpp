@@ -88,6 +88,8 @@ void MapRenderer::render(MapScene& scene, const MapViewport& viewport, const Map
     }
     const PixelFrame frame{reinterpret_cast<std::uint32_t*>(image.bits()), size.width(),
                            size.height(), image.bytesPerLine() / 4};
+    // Scratch lists name rows of this picture's scene only: the rows of the last one may be gone.
+    selectedPoints_.clear();
     drawBoxes(scene, viewport, frame);
     drawPoints(scene, viewport, look.colouring, frame);
     drawSelection(scene, viewport, frame);
@@ -152,7 +154,6 @@ void MapRenderer::drawPoints(MapScene& scene, const MapViewport& viewport, MapCo
     const double ox = viewport.width / 2.0 - viewport.centreX * s;
     const double oy = viewport.height / 2.0 + viewport.centreY * s;
 
-    selectedPoints_.clear();
     dots_.reset(frame.width, frame.height);
     // With a filter on, the rows it leaves out go first so that the kept ones lie on top.
     const auto pass = [&](bool leftOut) {

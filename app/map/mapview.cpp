@@ -182,6 +182,8 @@ void MapView::wheelEvent(QWheelEvent* event) {
     const QPointF at = event->position();
     viewport_.zoomAbout(at.x(), at.y(), std::pow(kZoomPerNotch, notches));
     redraw();
+    // The pixel under the pointer covers another piece of the map now.
+    emit pointerMoved(viewport_.toMapX(at.x() + 0.5), viewport_.toMapY(at.y() + 0.5));
     event->accept();
 }
 

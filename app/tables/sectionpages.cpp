@@ -116,6 +116,11 @@ SectionPages::SectionPages(PlacementDocument& document, WrappingTabWidget* tabs,
         createPage(pages_[i], names.tab, names.list, names.viewItem, viewMenu);
     }
     connect(&document_, &PlacementDocument::changed, this, &SectionPages::refreshAllTabs);
+    // A filter typed for the rows of another file would hide the new file's rows.
+    connect(&document_, &PlacementDocument::replaced, this, [this] {
+        for (SectionPage& page : pages_)
+            page.filterBar->dismiss();
+    });
 }
 
 void SectionPages::createPage(SectionPage& page, const char* tabName, const char* listName,

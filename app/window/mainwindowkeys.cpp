@@ -31,7 +31,8 @@ QAction* addKeyedItem(QMenu* menu, const char* name, const QString& text,
 }  // namespace
 
 void MainWindow::reportDone(const QString& message) {
-    if (!message.isEmpty()) setStatusMessage(message);
+    // Nothing done (a failure, a cancel) leaves no earlier success standing.
+    setStatusMessage(message.isEmpty() ? QStringLiteral(" ") : message);
 }
 
 int MainWindow::currentSection() const {

@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QTableView>
 
+#include <algorithm>
 #include <numeric>
 
 namespace varn {
@@ -105,7 +106,15 @@ void RowCommands::openRowEditor(int section) {
     const int row = pages_.page(section).selectedRow();
     ItemEditor* dialog = editor(section);
     if (row < 0 || !dialog || !runEditor(*dialog, section, row)) return;
-    document_.push(new EditRowCommand(document_, section, row, dialog->confirmedWrites()));
+    const SectionTable& table = document_.model(section).table();
+    const RowWrites& writes = dialog->confirmedWrites();
+    // OK on texts as they were changes nothing: no command, no changed mark. (Written back, a
+    // float's shown text would even round the stored value.)
+    if (std::all_of(writes.begin(), writes.end(), [&](const CellWrite& write) {
+            return table.cellText(row, write.cell) == write.text;
+        }))
+        return;
+    document_.push(new EditRowCommand(document_, section, row, writes));
 }
 
 void RowCommands::addDefaultRow(int section) {
@@ -151,6 +160,11 @@ void RowCommands::goToRow(int section) {
     const int count = page.model->rowCount();
     if (count == 0) return;
     const int row = prompts_.askRowNumber(window_, std::max(0, page.selectedRow()), count - 1);
+    if (row >= count) {
+        prompts_.showNotice(
+            window_, tr("There is no row %1: the rows are 0 to %2.").arg(row).arg(count - 1));
+        return;
+    }
     if (row >= 0) page.selectRow(row);
 }
 

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <limits>
+
 namespace varn {
 
 void DialogPrompts::showError(QWidget* parent, const QString& message) {
@@ -86,7 +88,7 @@ int DialogPrompts::askRowNumber(QWidget* parent, int current, int last) {
     bool ok = false;
     const int row = QInputDialog::getInt(parent, QStringLiteral("Go to Row"),
                                          QStringLiteral("Row number (0 to %1):").arg(last),
-                                         current, 0, last, 1, &ok);
+                                         current, 0, std::numeric_limits<int>::max(), 1, &ok);
     return ok ? row : -1;
 }
 

@@ -19,7 +19,8 @@ public:
     // The file to save to, starting from the current path; empty when the user cancels.
     virtual QString askSavePath(QWidget* parent, const QString& currentPath) = 0;
     virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
-    // A row number from 0 to last, starting at current; -1 when the user cancels.
+    // A row number the user typed, starting at current (the rows go from 0 to last, but a number
+    // past them is returned too, so the caller can say so); -1 when the user cancels.
     virtual int askRowNumber(QWidget* parent, int current, int last) = 0;
     // Another program changed the open file while the document has unsaved changes: true to
     // read the file again (losing them), false to keep the document as it is.

@@ -129,7 +129,8 @@ TEST_F(InstanceFilter, ColumnQueriesNameTheirColumnByCaption) {
 
 TEST_F(InstanceFilter, ABadNumberKeepsEveryRowAndSaysWhy) {
     const std::pair<int, const char*> cases[] = {
-        {9, "=abc"}, {9, "<"}, {8, ">= 1.2.3"}, {0, "= inf"}, {kRowNumberColumn, "!= x"}};
+        {9, "=abc"}, {9, "<"}, {8, ">= 1.2.3"}, {0, "= inf"}, {kRowNumberColumn, "!= x"},
+        {kAllColumns, "> 100"}, {kAllColumns, "<=-1"}};  // a comparison needs one column
     for (const auto& [column, text] : cases) {
         const auto result = filterRows(table(), {QString::fromLatin1(text), column});
         ASSERT_TRUE(result);

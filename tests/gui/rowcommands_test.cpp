@@ -175,6 +175,13 @@ void RowCommandsTest::editCommitsAndMarksTheTab() {
     w.rowCommands().openRowEditor(2);
     QVERIFY(*opened1);
     QCOMPARE(tabState(w, 2), 1);
+    // OK without a change is no command either.
+    const int commands = w.placementDocument().undoStack().count();
+    const auto opened2 = whenEditorOpens([](QDialog*) {}, "Button1");
+    w.rowCommands().openRowEditor(2);
+    QVERIFY(*opened2);
+    QCOMPARE(w.placementDocument().undoStack().count(), commands);
+    QCOMPARE(tabState(w, 2), 1);
 }
 
 void RowCommandsTest::deleteRenumbersAndUndoRestoresTheRow() {

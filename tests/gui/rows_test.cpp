@@ -162,6 +162,11 @@ void RowsTest::duplicateAndGoToRow() {
     prompts_.rowNumber = -1;  // cancelled
     w.rowCommands().goToRow(10);
     QCOMPARE(page.selectedRow(), 17);
+    prompts_.rowNumber = 999;  // past the end: refused, not cut to a row that exists
+    w.rowCommands().goToRow(10);
+    QCOMPARE(page.selectedRow(), 17);
+    QCOMPARE(prompts_.notices.value(0),
+             QStringLiteral("There is no row 999: the rows are 0 to 29."));
 }
 
 QTEST_MAIN(RowsTest)
