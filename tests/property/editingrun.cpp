@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 
 namespace varn::property {
@@ -94,7 +95,8 @@ EditingRun::EditorAction EditingRun::pickEditorAction(bool adding) {
                : pick < 85 ? EditorAction::Valid
                            : EditorAction::Invalid;
     }
-    return pick < 60   ? EditorAction::Valid
+    return pick < 52   ? EditorAction::Valid
+           : pick < 60 ? EditorAction::Unchanged
            : pick < 85 ? EditorAction::Invalid
                        : EditorAction::TypedThenCancel;
 }
@@ -131,11 +133,21 @@ void EditingRun::editRow(int section) {
              (action == EditorAction::Valid && !edit.accepted ? " (a kept text refused)" : ""),
          QStringLiteral("s%1 r%2%3").arg(section).arg(row).arg(describe(edit)));
     if (!opened) fail(QStringLiteral("Edit opened no editor on a selected row"));
-    // An OK that changes nothing is a step all the same.
     if (edit.accepted)
         commit(section, row, edit.writes, QStringLiteral("Edit Row %1 of Section %2"),
                model_.rows(section));
 }
+
+namespace {
+
+bool sameTexts(const std::vector<testmodel::ModelRow>& a, const std::vector<testmodel::ModelRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                          [](const auto& c, const auto& d) { return c.text == d.text; });
+    });
+}
+
+}  // namespace
 
 void EditingRun::commit(int section, int row, const std::vector<FieldWrite>& writes,
                         const QString& step, std::vector<testmodel::ModelRow> before) {
@@ -143,6 +155,8 @@ void EditingRun::commit(int section, int row, const std::vector<FieldWrite>& wri
     for (const FieldWrite& write : writes)
         if (!write.kept) cells.push_back({write.cell, write.value.committed, write.value.bits});
     model_.commit(section, row, cells);
+    // An edit whose OK leaves every text as it was is no step; an added row always is one.
+    if (step.startsWith(QLatin1String("Edit")) && sameTexts(before, model_.rows(section))) return;
     history_.push(section, step.arg(row).arg(section), std::move(before), model_.rows(section));
 }
 
