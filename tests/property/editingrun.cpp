@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "rowcommands.h"
+#include "rowfiltermodel.h"
 #include "sectionpages.h"
 
 #include <QAction>
@@ -54,7 +55,9 @@ bool EditingRun::step(int index) {
     const int section = sectionPick < 5 ? 0 : sectionPick < 8 ? 9 : others[sectionPick % 6];
     const int rows = static_cast<int>(model_.rows(section).size());
     const int pick = values_.below(100);
-    if (pick < 27) {
+    if (prompts_ && values_.chance(40)) {
+        windowStep(section);
+    } else if (pick < 27) {
         if (rows < kMostRows)
             addRow(section);
         else
@@ -82,6 +85,7 @@ bool EditingRun::step(int index) {
     if (shownErrors_.size() != errorsBefore)
         fail(QStringLiteral("the window showed an error: ") + shownErrors_.last());
     if (problems_.isEmpty()) compareWindow();
+    if (problems_.isEmpty() && prompts_) compareMap();
     for (int counted : kSections)
         rowsHeld_ += static_cast<std::int64_t>(model_.rows(counted).size());
     return problems_.isEmpty();
@@ -118,7 +122,9 @@ void EditingRun::addRow(int section) {
     }
     commit(section, row, edit.writes, QStringLiteral("Add Row %1 of Section %2"),
            std::move(before));
-    if (window_.pages().page(section).selectedRow() != row)
+    // A filter left on may hide the new row once its texts are in.
+    if (!window_.pages().page(section).filter->isFiltering() &&
+        window_.pages().page(section).selectedRow() != row)
         fail(QStringLiteral("the added row is not the selected one"));
 }
 
@@ -246,6 +252,9 @@ bool EditingRun::withEditor(const std::function<void()>& command,
 void EditingRun::note(const QString& kind, const QString& detail) {
     ++mix_[kind];
     recent_ << QStringLiteral("step %1: %2 %3").arg(step_).arg(kind, detail);
+    // A replay with VARN_RUN_TRACE=1 says each step as it goes, for a run that crashes.
+    static const bool trace = qEnvironmentVariableIntValue("VARN_RUN_TRACE") == 1;
+    if (trace) qInfo("%s", qPrintable(recent_.last()));
     if (recent_.size() > kRecentSteps) recent_.removeFirst();
 }
 

@@ -24,6 +24,9 @@ class QDialog;
 namespace varn {
 class MainWindow;
 }
+namespace varn::test {
+class ScriptedPrompts;
+}
 
 namespace varn::property {
 
@@ -47,6 +50,12 @@ public:
     // shownErrors: the messages the window's prompts have shown; a step must add none.
     EditingRun(MainWindow& window, const QString& folder, std::uint64_t seed, char separator,
                const std::vector<NameEntry>& baseNames, const QStringList& shownErrors);
+
+    // The window run: besides the editing steps, the whole window is used with the map shown
+    // (tabs by key, selections in the table and on the map, duplicate, copy and paste, filters,
+    // New, the sample opened again, a reload after an outside change, Save As .xpl). The
+    // prompts answer the window's questions.
+    void takeWindowSteps(const QString& samplePath, test::ScriptedPrompts& prompts);
 
     // One random step and the comparison after it; false when the window and the model part.
     bool step(int index);
@@ -73,6 +82,24 @@ private:
     void undoAndRedo();
     void save();
     void reload();
+
+    // The window run's steps (windowsteps.cpp).
+    void windowStep(int section);
+    void switchTabByKey();
+    void pickOnMap();
+    void pickBandOnMap();
+    void selectRowRange(int section);
+    void duplicateRows(int section);
+    void copyAndPaste(int section);
+    void deleteSelected(int section, bool everyRow);
+    void filterRows(int section);
+    void newDocument();
+    void openSample();
+    void reloadAfterOutsideChange();
+    void saveAsXpl();
+    void pushRowsStep(int section, const QString& text, std::vector<testmodel::ModelRow> after);
+    void compareMap();
+    void compareFilter(int section);
     // The row's cells, the history step the confirmed editor makes and its tab afterwards.
     void commit(int section, int row, const std::vector<FieldWrite>& writes, const QString& step,
                 std::vector<testmodel::ModelRow> before);
@@ -110,6 +137,10 @@ private:
     bool writeHashTable_ = true;
     QString savedPath_;
     QByteArray savedBytes_;  // what the last save must have written
+    QString samplePath_;
+    test::ScriptedPrompts* prompts_ = nullptr;  // the window run's
+    std::vector<testmodel::ModelRow> copied_;    // rows Copy put on the clipboard
+    int copiedSection_ = -1;
     QAction* undoAction_;
     QAction* redoAction_;
     int step_ = -1;

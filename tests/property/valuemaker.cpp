@@ -294,15 +294,18 @@ bool ValueMaker::accepts(Kind kind, const QString& text) const {
         case Kind::Fixed7:
         case Kind::FloatAsTyped:
             return isFloatForm(text);
+        // A loaded file brings what the run never types: section 9's unkn int takes a sign
+        // (its field is signed) and a name of section 9 may be empty (an unused slot).
         case Kind::Int:
-            return text.startsWith(u'-') ? digitsOnly(text.mid(1)) : digitsOnly(text);
         case Kind::NonNegativeInt:
+            return text.startsWith(u'-') ? digitsOnly(text.mid(1)) : digitsOnly(text);
         case Kind::UInt:
             return digitsOnly(text);
         case Kind::ModelName:
             return isNameForm(text) || testmodel::isHashTextForm(text);
-        case Kind::Name24:
         case Kind::Name32:
+            return text.isEmpty() || isNameForm(text);
+        case Kind::Name24:
             return isNameForm(text);
         default:
             return true;
