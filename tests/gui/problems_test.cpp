@@ -179,7 +179,9 @@ void ProblemsTest::followsEveryCommandAsAWholeCheck() {
         QVERIFY2(listed(*w) == step.expected, qPrintable(QString::fromLatin1(step.what) + QStringLiteral(": ") +
                                                           listed(*w).join(u' ')));
         QVERIFY2(tracker(*w).rowsRechecked() - before <= step.rowsChecked, step.what);
-        QCOMPARE(countText(*w), QStringLiteral("%1 problems").arg(step.expected.size()));
+        QCOMPARE(countText(*w), step.expected.isEmpty()
+                                    ? QStringLiteral("No problems")
+                                    : QStringLiteral("%1 problems").arg(step.expected.size()));
     }
 
     // New and Open rebuild the list.
@@ -231,7 +233,9 @@ void ProblemsTest::rowIsShownInItsTab() {
         QTest::keyClick(table, Qt::Key_Return);
     } else {
         table->scrollTo(index);
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
+        const QPoint at = table->visualRect(index).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
     }
     QVERIFY(page.viewItem->isChecked());
     QCOMPARE(w->findChild<WrappingTabWidget*>(QStringLiteral("PageControl1"))->currentWidget(),
