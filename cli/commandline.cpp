@@ -33,14 +33,19 @@ void CommandLine::addDocumentOptions() {
 }
 
 void CommandLine::addNameOptions() {
+    addHashesOption();
+    parser_.addOption(
+        {kHashTable, QStringLiteral("Read the file's appended name table when loading and write "
+                                    "one when saving")});
+    hasHashTable_ = true;
+}
+
+void CommandLine::addHashesOption() {
     parser_.addOption({kHashes,
                        QStringLiteral("Base dictionary of model names (default: hashes.dat beside "
                                       "this program, else in ../share/varn-placement-editor, "
                                       "when it exists)"),
                        QStringLiteral("path")});
-    parser_.addOption(
-        {kHashTable, QStringLiteral("Read the file's appended name table when loading and write "
-                                    "one when saving")});
 }
 
 void CommandLine::addPositional(const QString& name, const QString& description) {
@@ -81,7 +86,7 @@ bool CommandLine::documentOptions(DocumentOptions& options) const {
         return false;
     }
     options.separator = separator == u"," ? ',' : '.';
-    options.hashTable = parser_.isSet(kHashTable);
+    options.hashTable = hasHashTable_ && parser_.isSet(kHashTable);
     QString hashes = parser_.value(kHashes);
     if (hashes.isEmpty()) {
         const QString found = locateHashes(QCoreApplication::applicationDirPath());

@@ -27,6 +27,8 @@ public:
     CommandLine(const QString& command, const QString& description);
     void addDocumentOptions();
     void addNameOptions();
+    // --hashes alone, for a command that reads each file's own table anyway.
+    void addHashesOption();
     void addOption(const QCommandLineOption& option) { parser_.addOption(option); }
     [[nodiscard]] bool isSet(const QString& name) const { return parser_.isSet(name); }
     [[nodiscard]] QString value(const QString& name) const { return parser_.value(name); }
@@ -45,6 +47,7 @@ private:
     QString command_;
     QCommandLineParser parser_;
     bool hasSeparator_ = false;
+    bool hasHashTable_ = false;
 };
 
 }  // namespace varn::cli

@@ -15,6 +15,8 @@ int runImport(const QStringList& arguments);
 int runDiff(const QStringList& arguments);
 int runSet(const QStringList& arguments);
 int runTransform(const QStringList& arguments);
+int runCheck(const QStringList& arguments);
+int runFind(const QStringList& arguments);
 
 class CommandLine;
 // The known section --section names; false after reporting it.

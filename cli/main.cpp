@@ -1,5 +1,5 @@
-// varn-placement: dump, convert, hash, export, build, import, diff, set and transform
-// placement files from scripts.
+// varn-placement: dump, convert, hash, export, build, import, diff, set, transform, check and
+// find placement files from scripts.
 
 #include "commandline.h"
 #include "commands.h"
@@ -26,6 +26,8 @@ constexpr char kUsage[] =
     "  diff          List the rows added, removed and changed between two files\n"
     "  set           Change columns of the rows a query chooses: set, add, multiply\n"
     "  transform     Move and turn the rows a query chooses (sections 0 and 9)\n"
+    "  check         List the problems of files: NaN positions, bad rotations, wrong hashes\n"
+    "  find          Find where files and folders of files place a model\n"
     "\n"
     "Run 'varn-placement COMMAND --help' for the options of a command,\n"
     "'varn-placement --version' for the version.\n";
@@ -49,6 +51,8 @@ int main(int argc, char* argv[]) {
     if (command == u"diff") return varn::cli::runDiff(arguments);
     if (command == u"set") return varn::cli::runSet(arguments);
     if (command == u"transform") return varn::cli::runTransform(arguments);
+    if (command == u"check") return varn::cli::runCheck(arguments);
+    if (command == u"find") return varn::cli::runFind(arguments);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -9,6 +9,8 @@ namespace varn {
 
 // One-at-a-time hash over the 16-bit codes of the name, with A-Z lower-cased and "\" read as "/".
 [[nodiscard]] std::uint32_t nameHash(QStringView name);
+// The hash of a name stored as Windows-1252 bytes, as nameHash of its decoded text.
+[[nodiscard]] std::uint32_t nameHashOfBytes(const char* bytes, int size);
 
 // "[hash:" + unsigned decimal + "]".
 [[nodiscard]] QString hashText(std::uint32_t hash);

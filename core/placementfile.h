@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "hashdictionary.h"
+#include "largebuffer.h"
 
 #include <QString>
 
@@ -53,6 +54,24 @@ struct SaveOptions {
                                      Document& document, HashDictionary& dictionary, QString& error,
                                      ProgressSink* progress = nullptr,
                                      const AppendedTable* verbatimTable = nullptr);
+
+// The records of chosen sections of a file without a document, for reading many files fast.
+struct PlacementSections {
+    bool bigEndian = false;
+    std::uint32_t version = 0;
+    std::array<std::int32_t, kSectionCount> counts{};
+    // Host byte order, one buffer per section number; empty for the sections not read.
+    std::array<RecordBuffer, kSectionCount> records;
+    AppendedTable appendedTable;  // when asked for and the file has one
+};
+
+// Reads the header, the records of the sections whose bit is set in sectionMask (bit k for
+// section k, the others skipped unread) and, with readTable, the appended table. A file that
+// loadPlacementFile refuses is refused with the same message. The buffers keep their room from
+// one call to the next.
+[[nodiscard]] bool readPlacementSections(const QString& path, std::uint32_t sectionMask,
+                                         bool readTable, PlacementSections& sections,
+                                         QString& error);
 
 // Offset of the optional appended table: the header plus every known section's records.
 [[nodiscard]] std::int64_t appendedTableOffset(

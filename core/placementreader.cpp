@@ -70,6 +70,30 @@ bool readRecords(QFile& file, char* data, qint64 count, int recordSize, Progress
     return true;
 }
 
+// Opens the file and reads its header; false with the message when it cannot be opened, is
+// shorter than its header or its counts are unsound.
+bool openPlacementFile(QFile& file, const QString& path, bool bigEndian, Header& header,
+                       QString& error) {
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = messages::cannotOpen(path, file.errorString());
+        return false;
+    }
+    const qint64 fileSize = file.size();
+    char headerBytes[kHeaderSize];
+    if (fileSize < kHeaderSize || file.read(headerBytes, kHeaderSize) != kHeaderSize) {
+        error = messages::truncated(path, kHeaderSize, fileSize);
+        return false;
+    }
+    header = decodeHeader(headerBytes, bigEndian);
+    if (error = checkCounts(path, header, fileSize); !error.isEmpty()) {
+        // A file of the other byte order under the wrong name reads as nonsense counts.
+        if (checkCounts(path, decodeHeader(headerBytes, !bigEndian), fileSize).isEmpty())
+            error = messages::otherByteOrderLoads(error, !bigEndian);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool isBigEndianPath(const QString& path) {
@@ -88,23 +112,9 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
                        AppendedTable* appendedTable) {
     const bool bigEndian = isBigEndianPath(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = messages::cannotOpen(path, file.errorString());
-        return false;
-    }
+    Header header;
+    if (!openPlacementFile(file, path, bigEndian, header, error)) return false;
     const qint64 fileSize = file.size();
-    char headerBytes[kHeaderSize];
-    if (fileSize < kHeaderSize || file.read(headerBytes, kHeaderSize) != kHeaderSize) {
-        error = messages::truncated(path, kHeaderSize, fileSize);
-        return false;
-    }
-    const Header header = decodeHeader(headerBytes, bigEndian);
-    if (error = checkCounts(path, header, fileSize); !error.isEmpty()) {
-        // A file of the other byte order under the wrong name reads as nonsense counts.
-        if (checkCounts(path, decodeHeader(headerBytes, !bigEndian), fileSize).isEmpty())
-            error = messages::otherByteOrderLoads(error, !bigEndian);
-        return false;
-    }
 
     const std::int64_t tableOffset = appendedTableOffset(header.counts);
     QList<HashTableEntry> tableEntries;
@@ -148,6 +158,45 @@ bool loadPlacementFile(const QString& path, const LoadOptions& options, HashDict
     if (appendedTable)
         *appendedTable = foundTable ? AppendedTable(tableEntries) : std::nullopt;
     if (tookTable) dictionary.fileEntries = std::move(tableEntries);
+    return true;
+}
+
+bool readPlacementSections(const QString& path, std::uint32_t sectionMask, bool readTable,
+                           PlacementSections& sections, QString& error) {
+    const bool bigEndian = isBigEndianPath(path);
+    QFile file(path);
+    Header header;
+    if (!openPlacementFile(file, path, bigEndian, header, error)) return false;
+    sections.bigEndian = bigEndian;
+    sections.version = header.version;
+    sections.counts = header.counts;
+    sections.appendedTable.reset();
+    try {
+        qint64 offset = kHeaderSize;
+        for (const SectionLayout& layout : sectionsInFileOrder()) {
+            RecordBuffer& records = sections.records[layout.number];
+            records.clear();
+            const qint64 count = header.counts[layout.number];
+            const qint64 bytes = count * layout.recordSize;
+            if (count > 0 && (sectionMask >> layout.number & 1)) {
+                records.resize(static_cast<std::size_t>(bytes));
+                if (!file.seek(offset) || file.read(records.data(), bytes) != bytes) {
+                    error = messages::cannotOpen(path, file.errorString());
+                    return false;
+                }
+                if (bigEndian == kHostIsLittleEndian)
+                    reverseNumericFields(records.data(), count, layout.recordSize,
+                                         layout.numericOffsets);
+            }
+            offset += bytes;
+        }
+        QList<HashTableEntry> entries;
+        if (readTable && file.size() > offset && readAppendedTable(file, offset, entries))
+            sections.appendedTable = std::move(entries);
+    } catch (const std::bad_alloc&) {
+        error = messages::outOfMemory(path);
+        return false;
+    }
     return true;
 }
 

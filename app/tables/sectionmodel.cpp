@@ -149,6 +149,7 @@ RowWrites SectionModel::applyWrites(int row, const RowWrites& writes) {
 void SectionModel::exchangeRows(RowChange& change) {
     if (change.isEmpty()) return;
     applyRowChange(table(), change);
+    emit rowsRewritten(change.rows);
     emit dataChanged(index(change.rows.front(), 1), index(change.rows.back(), columnCount() - 1));
 }
 

@@ -51,6 +51,8 @@ signals:
     // insertRows.
     void bulkTakeAhead(const std::vector<int>& rows);
     void bulkInsertAhead(const std::vector<int>& positions);
+    // A bulk edit rewrote these rows (ascending); the dataChanged that follows spans them all.
+    void rowsRewritten(const std::vector<int>& rows);
 
 private:
     void rowNumbersChangedFrom(int row);

@@ -207,6 +207,17 @@ void SectionPages::refreshAllTabs() {
         refreshSectionTab(section);
 }
 
+bool SectionPages::showRow(int section, int row) {
+    SectionPage& p = page(section);
+    if (row < 0 || row >= p.model->rowCount()) return false;
+    if (!p.viewItem->isChecked()) p.viewItem->trigger();
+    tabs_->setCurrentWidget(p.tab);
+    if (p.filter->rowOf(row) < 0) p.filterBar->dismiss();
+    p.selectRow(row);
+    p.view->setFocus();
+    return true;
+}
+
 void SectionPages::showAllTabs() {
     for (const SectionPage& p : pages_)
         tabs_->setTabVisible(tabIndex(p), true);

@@ -63,6 +63,10 @@ public:
     // The tab image's number: 0 no rows, 1 rows as loaded or saved, 2 changed since.
     [[nodiscard]] int tabImage(int section) const;
     void refreshAllTabs();
+    // Brings the section's tab to the front (shown again when View hid it) with the row
+    // selected, current and in view, and the table focused; a filter that hides the row is
+    // taken away. False when the section has no such row.
+    bool showRow(int section, int row);
     // Only sections with rows visible (section 0 when none has rows), View items to match.
     void applyActiveSectionsRule();
     void showAllTabs();

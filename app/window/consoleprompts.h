@@ -22,6 +22,7 @@ public:
     }
     void showNotice(QWidget* parent, const QString& message) override;
     QString askPicturePath(QWidget*) override { return {}; }
+    QString askFolderPath(QWidget*, const QString&) override { return {}; }
 
     [[nodiscard]] int errorCount() const { return errorCount_; }
 

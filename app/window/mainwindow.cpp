@@ -4,10 +4,12 @@
 #include "bulkeditcommands.h"
 #include "clipboardcommands.h"
 #include "filewatch.h"
+#include "findinfiles.h"
 #include "interchangecommands.h"
 #include "itemeditor.h"
 #include "mapdock.h"
 #include "placementdocument.h"
+#include "problemsdock.h"
 #include "rowcommands.h"
 #include "sectionpages.h"
 #include "settingsdialog.h"
@@ -61,6 +63,9 @@ MainWindow::MainWindow(const ProgramFiles& files, UserPrompts& prompts,
     new BulkEditCommands({this, *document_, *pages_, *clipboard_, prompts_, settings_, editMenu_,
                           [this] { return currentSection(); },
                           [this](const QString& text) { setStatusMessage(text); }});
+    new ProblemsDock({*this, *document_, dictionary_, *pages_, viewMenu_,
+                      [this](const QString& text) { setStatusMessage(text); }});
+    new FindInFiles(*this, prompts_);
     // The client area, below the menu bar, is 962 x 678 at first show where the screen has room.
     fitToScreen(*this, QSize(962, 678 + menuBar()->sizeHint().height()));
 

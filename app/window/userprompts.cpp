@@ -153,4 +153,8 @@ QString DialogPrompts::askPicturePath(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+QString DialogPrompts::askFolderPath(QWidget* parent, const QString& current) {
+    return QFileDialog::getExistingDirectory(parent, QObject::tr("Folder to Search"), current);
+}
+
 }  // namespace varn

@@ -38,6 +38,8 @@ public:
                                        int existing) = 0;
     // The PNG file to write the map picture to; empty when the user cancels.
     virtual QString askPicturePath(QWidget* parent) = 0;
+    // A folder to search, starting from current; empty when the user cancels.
+    virtual QString askFolderPath(QWidget* parent, const QString& current) = 0;
 };
 
 // The real dialogs.
@@ -55,6 +57,7 @@ public:
     ImportChoice askImportMode(QWidget* parent, const QString& path, int rows, int section,
                                int existing) override;
     QString askPicturePath(QWidget* parent) override;
+    QString askFolderPath(QWidget* parent, const QString& current) override;
 };
 
 }  // namespace varn

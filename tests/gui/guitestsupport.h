@@ -50,6 +50,7 @@ public:
     QString askPicturePath(QWidget*) override {
         return picturePaths.isEmpty() ? QString() : picturePaths.takeFirst();
     }
+    QString askFolderPath(QWidget*, const QString&) override { return folderPath; }
 
     QStringList errors;
     QStringList openPaths;
@@ -67,6 +68,7 @@ public:
     ImportChoice importChoice = ImportChoice::Cancel;
     int importRowsAsked = -1;
     QStringList picturePaths;
+    QString folderPath;
 };
 
 // A folder standing in for the executable's: settings.ini and hashes.dat as each test wants.

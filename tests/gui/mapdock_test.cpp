@@ -95,8 +95,8 @@ void MapDockTest::viewItemShowsTheMapAcrossRestarts() {
     QCOMPARE(w->dockWidgetArea(mapDock(*w)), Qt::RightDockWidgetArea);
     const QStringList view = itemTexts(menuNamed(*w, QStringLiteral("View")));
     QCOMPARE(view.first(), QStringLiteral("Show Active Sections Only"));
-    QCOMPARE(view.mid(view.size() - 3), (QStringList{QStringLiteral("Section 15"),
-                                                     QStringLiteral("-"), QStringLiteral("Map")}));
+    QCOMPARE(view.mid(view.indexOf(QStringLiteral("Section 15")), 3),
+             (QStringList{QStringLiteral("Section 15"), QStringLiteral("-"), QStringLiteral("Map")}));
     QCOMPARE(readableText(item(*w, "Map1")->text()), QStringLiteral("Map"));
     QVERIFY(!item(*w, "Map1")->isChecked());
 

@@ -1,0 +1,129 @@
+#include "duplicateindex.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace varn {
+namespace {
+
+// Cells are ten times the distance that counts as the same spot, so a point needs its
+// neighbour cell on an axis only when it lies that close to the border.
+constexpr double kCellSize = 10 * kSamePositionDistance;
+// Beyond this many cells from the origin every point shares the outermost cell on the axis.
+constexpr double kCellLimit = 1e15;
+
+bool isFinitePosition(const Placement& p) {
+    return std::isfinite(p.position[0]) && std::isfinite(p.position[1]) &&
+           std::isfinite(p.position[2]);
+}
+
+std::int64_t cellOf(double v) {
+    return static_cast<std::int64_t>(std::clamp(std::floor(v / kCellSize), -kCellLimit, kCellLimit));
+}
+
+// The cells of one axis a point must look in: its own and, near a border, the neighbour.
+int cellsToSearch(double v, std::int64_t cells[2]) {
+    const std::int64_t own = cellOf(v);
+    cells[0] = own;
+    const double low = static_cast<double>(own) * kCellSize;
+    if (std::abs(static_cast<double>(own)) >= kCellLimit) return 1;
+    if (v - low <= kSamePositionDistance) {
+        cells[1] = own - 1;
+        return 2;
+    }
+    if (low + kCellSize - v <= kSamePositionDistance) {
+        cells[1] = own + 1;
+        return 2;
+    }
+    return 1;
+}
+
+std::uint64_t mix(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    return h ^ (h >> 33);
+}
+
+}  // namespace
+
+bool isSamePlacement(const Placement& a, const Placement& b) {
+    if (a.model != b.model) return false;
+    double distance = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double d = static_cast<double>(a.position[k]) - b.position[k];
+        distance += d * d;
+    }
+    if (!(distance <= kSamePositionDistance * kSamePositionDistance)) return false;
+    double same = 0;
+    double opposite = 0;
+    for (int k = 0; k < 4; ++k) {
+        same = std::max(same, std::abs(static_cast<double>(a.rotation[k]) - b.rotation[k]));
+        opposite = std::max(opposite, std::abs(static_cast<double>(a.rotation[k]) + b.rotation[k]));
+    }
+    return same <= kSameRotationDifference || opposite <= kSameRotationDifference;
+}
+
+DuplicateIndex::DuplicateIndex(std::span<const Placement> placements) : placements_(placements) {
+    const std::size_t slots = std::bit_ceil(std::max<std::size_t>(16, placements.size() * 2));
+    mask_ = slots - 1;
+    heads_.assign(slots, -1);
+    next_.assign(placements.size(), -1);
+    for (std::size_t row = 0; row < placements.size(); ++row) {
+        const Placement& p = placements[row];
+        if (!isFinitePosition(p)) continue;
+        const std::size_t slot = slotOf(p.model, cellOf(p.position[0]), cellOf(p.position[1]),
+                                        cellOf(p.position[2]));
+        next_[row] = heads_[slot];
+        heads_[slot] = static_cast<std::int32_t>(row);
+    }
+}
+
+std::size_t DuplicateIndex::slotOf(std::uint32_t model, std::int64_t cx, std::int64_t cy,
+                                   std::int64_t cz) const {
+    std::uint64_t h = mix(model ^ (static_cast<std::uint64_t>(cx) * 0x9E3779B97F4A7C15ULL));
+    h = mix(h ^ (static_cast<std::uint64_t>(cy) * 0xC2B2AE3D27D4EB4FULL));
+    h = mix(h ^ (static_cast<std::uint64_t>(cz) * 0x165667B19E3779F9ULL));
+    return static_cast<std::size_t>(h) & mask_;
+}
+
+template <typename Visit>
+void DuplicateIndex::forEachCandidate(const Placement& p, Visit&& visit) const {
+    if (!isFinitePosition(p)) return;
+    std::int64_t xs[2], ys[2], zs[2];
+    const int nx = cellsToSearch(p.position[0], xs);
+    const int ny = cellsToSearch(p.position[1], ys);
+    const int nz = cellsToSearch(p.position[2], zs);
+    for (int i = 0; i < nx; ++i)
+        for (int j = 0; j < ny; ++j)
+            for (int k = 0; k < nz; ++k)
+                for (std::int32_t row = heads_[slotOf(p.model, xs[i], ys[j], zs[k])]; row >= 0;
+                     row = next_[row])
+                    visit(row);
+}
+
+std::int64_t DuplicateIndex::firstTwin(std::int64_t row) const {
+    const Placement& p = placements_[row];
+    std::int64_t first = -1;
+    forEachCandidate(p, [&](std::int64_t other) {
+        if (other != row && (first < 0 || other < first) && isSamePlacement(p, placements_[other]))
+            first = other;
+    });
+    return first;
+}
+
+std::vector<std::int64_t> DuplicateIndex::twins(std::int64_t row) const {
+    const Placement& p = placements_[row];
+    std::vector<std::int64_t> found;
+    forEachCandidate(p, [&](std::int64_t other) {
+        if (other != row && isSamePlacement(p, placements_[other])) found.push_back(other);
+    });
+    // Two searched cells may share a slot, which lists its rows twice.
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+}  // namespace varn

@@ -1,0 +1,48 @@
+#pragma once
+
+// Section 0 rows that place the same model twice on the same spot, found through a hash grid
+// over the positions rather than by comparing every pair.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace varn {
+
+// What makes two section 0 rows the same placement.
+struct Placement {
+    float position[3] = {};
+    float rotation[4] = {};  // quaternion x, y, z, w
+    std::uint32_t model = 0;
+};
+
+inline constexpr double kSamePositionDistance = 0.001;
+inline constexpr double kSameRotationDifference = 1e-4;
+
+// Same model, positions at most kSamePositionDistance apart and every quaternion component
+// within kSameRotationDifference (q and -q being the same rotation).
+[[nodiscard]] bool isSamePlacement(const Placement& a, const Placement& b);
+
+class DuplicateIndex {
+public:
+    // Indexes every placement with a finite position; the span must outlive the index.
+    explicit DuplicateIndex(std::span<const Placement> placements);
+
+    // The lowest row other than row whose placement is the same as row's, or -1.
+    [[nodiscard]] std::int64_t firstTwin(std::int64_t row) const;
+    // Every row other than row with the same placement, ascending.
+    [[nodiscard]] std::vector<std::int64_t> twins(std::int64_t row) const;
+
+private:
+    template <typename Visit>
+    void forEachCandidate(const Placement& p, Visit&& visit) const;
+    [[nodiscard]] std::size_t slotOf(std::uint32_t model, std::int64_t cx, std::int64_t cy,
+                                     std::int64_t cz) const;
+
+    std::span<const Placement> placements_;
+    std::vector<std::int32_t> heads_;  // first row of each slot's chain, -1 for none
+    std::vector<std::int32_t> next_;   // next row of the same slot, -1 at the end
+    std::size_t mask_ = 0;
+};
+
+}  // namespace varn

@@ -1,0 +1,411 @@
+#include "problems.h"
+
+#include "byteorder.h"
+#include "cellvalues.h"
+#include "codepage.h"
+#include "duplicateindex.h"
+#include "namehash.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace varn {
+namespace {
+
+constexpr double kUnitTolerance = 1e-3;
+constexpr int kPositionCells0 = 3;  // Pos X, Y, Z
+constexpr int kPositionCells9 = 6;  // X1 .. Z2
+constexpr int kFirstRotationCell = 3;
+
+// Kinds of rotation-not-unit, in ProblemFinding::fields.
+enum RotationDetail : std::uint32_t { kWrongLength, kZero, kNotFinite };
+
+// The 32 bits saving would write for a numeric cell.
+std::uint32_t fieldBits(const SectionTable& table, int row, int cell) {
+    std::uint32_t bits = 0;
+    if (table.rowEdits(row) && cellBits(table, row, cell, bits)) return bits;
+    return loadU32(table.record(row) + table.layout().cells[cell].offset);
+}
+
+float fieldFloat(const SectionTable& table, int row, int cell) {
+    return std::bit_cast<float>(fieldBits(table, row, cell));
+}
+
+Placement placementOf(const SectionTable& table, int row) {
+    Placement p;
+    if (!table.rowEdits(row)) {
+        // The record starts with the position, the quaternion and the model hash.
+        static_assert(sizeof(Placement) == 32);
+        std::memcpy(&p, table.record(row), sizeof p);
+        return p;
+    }
+    for (int k = 0; k < 3; ++k)
+        p.position[k] = fieldFloat(table, row, k);
+    for (int k = 0; k < 4; ++k)
+        p.rotation[k] = fieldFloat(table, row, kFirstRotationCell + k);
+    p.model = fieldBits(table, row, table.layout().modelName().hashCell);
+    return p;
+}
+
+std::vector<Placement> placementsOf(const SectionTable& table) {
+    std::vector<Placement> placements(static_cast<std::size_t>(table.rowCount()));
+    for (int row = 0; row < table.rowCount(); ++row)
+        placements[row] = placementOf(table, row);
+    return placements;
+}
+
+// The hashes some entry names, ascending.
+std::vector<std::uint32_t> namedHashes(const Document& document, const HashDictionary* dictionary) {
+    std::vector<std::uint32_t> hashes;
+    auto add = [&](const QList<HashTableEntry>& entries) {
+        for (const HashTableEntry& e : entries)
+            if (!e.name.isEmpty()) hashes.push_back(e.hash);
+    };
+    if (dictionary) {
+        add(dictionary->baseEntries);
+        add(dictionary->fileEntries);
+    }
+    if (document.appendedTable) add(*document.appendedTable);
+    std::sort(hashes.begin(), hashes.end());
+    hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
+    return hashes;
+}
+
+class Checker {
+public:
+    Checker(const Document& document, const HashDictionary* dictionary, ProblemLevel minimum,
+            std::vector<ProblemFinding>& out)
+        : document_(document), minimum_(minimum), out_(out) {
+        if (wants(ProblemLevel::Note)) known_ = namedHashes(document, dictionary);
+    }
+
+    [[nodiscard]] bool wants(ProblemLevel level) const { return level >= minimum_; }
+
+    void tableEntry(qint64 index) {
+        const HashTableEntry& e = (*document_.appendedTable)[index];
+        const std::uint32_t own =
+            nameHashOfBytes(e.name.constData(), static_cast<int>(e.name.size()));
+        if (own == e.hash) return;
+        ProblemFinding& f = add(ProblemKind::NameHashMismatch, ProblemLevel::Error,
+                                kAppendedTableSection, index);
+        f.storedHash = e.hash;
+        f.nameHash = own;
+        f.name = decodeWindows1252(e.name);
+    }
+
+    void instanceRow(const SectionTable& table, const Placement& p, int row,
+                     const DuplicateIndex* duplicates) {
+        positionRow(table, row, kPositionCells0);
+        rotation(p, row);
+        if (duplicates) {
+            if (const std::int64_t twin = duplicates->firstTwin(row); twin >= 0)
+                add(ProblemKind::DuplicatePlacement, ProblemLevel::Warning, 0, row).relatedRow =
+                    twin;
+        }
+        if (wants(ProblemLevel::Note) && !std::binary_search(known_.begin(), known_.end(), p.model))
+            add(ProblemKind::UnknownModel, ProblemLevel::Note, 0, row).storedHash = p.model;
+    }
+
+    void lodCullRow(const SectionTable& table, int row) {
+        positionRow(table, row, kPositionCells9);
+        const SectionLayout& layout = table.layout();
+        for (std::size_t slot = 0; slot < layout.namedHashes.size(); ++slot) {
+            const NamedHash& pair = layout.namedHashes[slot];
+            const std::uint32_t stored = fieldBits(table, row, pair.hashCell);
+            QString edited;
+            std::uint32_t own = 0;
+            if (table.isEdited(row, pair.nameCell)) {
+                edited = table.cellText(row, pair.nameCell);
+                if (edited.isEmpty()) continue;
+                own = nameHash(edited);
+            } else {
+                const CellLayout& cell = layout.cells[pair.nameCell];
+                const char* bytes = table.record(row) + cell.offset;
+                const int size = static_cast<int>(strnlen(bytes, cell.width));
+                if (size == 0) continue;  // an unused slot
+                own = nameHashOfBytes(bytes, size);
+                if (own != stored) edited = decodeWindows1252(bytes, size);
+            }
+            if (own == stored) continue;
+            ProblemFinding& f = add(ProblemKind::NameHashMismatch, ProblemLevel::Error, 9, row);
+            f.fields = static_cast<std::uint32_t>(slot);
+            f.storedHash = stored;
+            f.nameHash = own;
+            f.name = edited;
+        }
+    }
+
+private:
+    ProblemFinding& add(ProblemKind kind, ProblemLevel level, int section, qint64 row) {
+        ProblemFinding& f = out_.emplace_back();
+        f.kind = kind;
+        f.level = level;
+        f.section = section;
+        f.row = row;
+        return f;
+    }
+
+    void positionRow(const SectionTable& table, int row, int cells) {
+        std::uint32_t bad = 0;
+        std::array<float, 6> values{};
+        for (int k = 0; k < cells; ++k) {
+            values[k] = fieldFloat(table, row, k);
+            if (!std::isfinite(values[k])) bad |= 1u << k;
+        }
+        if (bad == 0) return;
+        ProblemFinding& f =
+            add(ProblemKind::PositionNotFinite, ProblemLevel::Error, table.number(), row);
+        f.fields = bad;
+        f.values = values;
+    }
+
+    void rotation(const Placement& p, int row) {
+        bool finite = true;
+        bool zero = true;
+        double squares = 0;
+        for (float q : p.rotation) {
+            finite = finite && std::isfinite(q);
+            zero = zero && q == 0;
+            squares += static_cast<double>(q) * q;
+        }
+        const double length = std::sqrt(squares);
+        if (finite && !zero && std::abs(length - 1) <= kUnitTolerance) return;
+        const ProblemLevel level = finite && !zero ? ProblemLevel::Warning : ProblemLevel::Error;
+        if (!wants(level)) return;
+        ProblemFinding& f = add(ProblemKind::RotationNotUnit, level, 0, row);
+        f.fields = !finite ? kNotFinite : zero ? kZero : kWrongLength;
+        f.value = length;
+    }
+
+    const Document& document_;
+    ProblemLevel minimum_;
+    std::vector<ProblemFinding>& out_;
+    std::vector<std::uint32_t> known_;
+};
+
+void appendNumber(std::string& out, std::uint64_t v) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out.append(digits, end);
+}
+
+void appendFloatText(std::string& out, float v) {
+    if (std::isnan(v)) {
+        out += "NAN";
+    } else if (std::isinf(v)) {
+        out += v < 0 ? "-INF" : "INF";
+    } else {
+        char digits[32];
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        out.append(digits, end);
+    }
+}
+
+void appendUtf8(std::string& out, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+void appendPositionSentence(const ProblemFinding& f, std::string& out) {
+    const SectionLayout& layout = *sectionLayout(f.section);
+    bool first = true;
+    for (int k = 0; k < 6; ++k) {
+        if (!(f.fields >> k & 1)) continue;
+        if (!first) out += ", ";
+        first = false;
+        out += layout.cells[k].caption;
+        out += " is ";
+        appendFloatText(out, f.values[k]);
+    }
+    out += f.section == 0 ? ": the position is not a finite point."
+                          : ": the box corners are not finite points.";
+}
+
+void appendRotationSentence(const ProblemFinding& f, std::string& out) {
+    switch (f.fields) {
+        case kZero:
+            out += "The rotation quaternion is zero: it is no rotation.";
+            return;
+        case kNotFinite:
+            out += "The rotation quaternion is not finite: it is no rotation.";
+            return;
+        default:
+            break;
+    }
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, f.value, std::chars_format::general, 6).ptr;
+    out += "The rotation quaternion has length ";
+    out.append(digits, end);
+    out += ", not 1.";
+}
+
+void appendMismatchSentence(const ProblemFinding& f, std::string& out) {
+    if (f.section == kAppendedTableSection) {
+        out += "The name table gives \"";
+        appendUtf8(out, f.name);
+        out += "\" the hash ";
+        appendNumber(out, f.storedHash);
+        out += ", but the name hashes to ";
+        appendNumber(out, f.nameHash);
+        out += '.';
+        return;
+    }
+    out += "model";
+    appendNumber(out, f.fields + 1);
+    out += " \"";
+    appendUtf8(out, f.name);
+    out += "\" hashes to ";
+    appendNumber(out, f.nameHash);
+    out += ", but hash";
+    appendNumber(out, f.fields + 1);
+    out += " holds ";
+    appendNumber(out, f.storedHash);
+    out += '.';
+}
+
+std::vector<qint64> allRows(qint64 count) {
+    std::vector<qint64> rows(static_cast<std::size_t>(count));
+    for (qint64 row = 0; row < count; ++row)
+        rows[row] = row;
+    return rows;
+}
+
+// Checks the rows of one section; with withTwins the rows their duplicates are found in too.
+void checkSectionRows(Checker& checker, const Document& document, int section,
+                      std::vector<qint64> rows, bool withTwins) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (section == kAppendedTableSection) {
+        const qint64 entries = document.appendedTable ? document.appendedTable->size() : 0;
+        for (qint64 row : rows)
+            if (row >= 0 && row < entries) checker.tableEntry(row);
+        return;
+    }
+    if (section != 0 && section != 9) return;
+    const SectionTable& table = document.table(section);
+    std::erase_if(rows, [&](qint64 row) { return row < 0 || row >= table.rowCount(); });
+    if (section == 9) {
+        for (qint64 row : rows)
+            checker.lodCullRow(table, static_cast<int>(row));
+        return;
+    }
+    const std::vector<Placement> placements = placementsOf(table);
+    const bool duplicates = checker.wants(ProblemLevel::Warning);
+    std::optional<DuplicateIndex> index;
+    if (duplicates) index.emplace(placements);
+    if (index && withTwins) {
+        // The twins of the rows change with them.
+        const std::size_t given = rows.size();
+        for (std::size_t i = 0; i < given; ++i)
+            for (std::int64_t twin : index->twins(rows[i]))
+                rows.push_back(twin);
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
+    for (qint64 row : rows)
+        checker.instanceRow(table, placements[row], static_cast<int>(row),
+                            index ? &*index : nullptr);
+}
+
+}  // namespace
+
+QString problemLevelName(ProblemLevel level) {
+    switch (level) {
+        case ProblemLevel::Note:
+            return QStringLiteral("note");
+        case ProblemLevel::Warning:
+            return QStringLiteral("warning");
+        case ProblemLevel::Error:
+            break;
+    }
+    return QStringLiteral("error");
+}
+
+std::optional<ProblemLevel> parseProblemLevel(QStringView name) {
+    for (ProblemLevel level : {ProblemLevel::Note, ProblemLevel::Warning, ProblemLevel::Error})
+        if (name == problemLevelName(level)) return level;
+    return std::nullopt;
+}
+
+const char* problemCode(ProblemKind kind) {
+    switch (kind) {
+        case ProblemKind::PositionNotFinite:
+            return "position-not-finite";
+        case ProblemKind::RotationNotUnit:
+            return "rotation-not-unit";
+        case ProblemKind::NameHashMismatch:
+            return "name-hash-mismatch";
+        case ProblemKind::DuplicatePlacement:
+            return "duplicate-placement";
+        case ProblemKind::UnknownModel:
+            break;
+    }
+    return "unknown-model";
+}
+
+void appendProblemSentence(const ProblemFinding& f, std::string& out) {
+    switch (f.kind) {
+        case ProblemKind::PositionNotFinite:
+            appendPositionSentence(f, out);
+            return;
+        case ProblemKind::RotationNotUnit:
+            appendRotationSentence(f, out);
+            return;
+        case ProblemKind::NameHashMismatch:
+            appendMismatchSentence(f, out);
+            return;
+        case ProblemKind::DuplicatePlacement:
+            out += "Row ";
+            appendNumber(out, static_cast<std::uint64_t>(f.relatedRow));
+            out += " places the same model at the same position and orientation.";
+            return;
+        case ProblemKind::UnknownModel:
+            out += "Neither the dictionary nor the file's name table names the model hash ";
+            appendNumber(out, f.storedHash);
+            out += '.';
+            return;
+    }
+}
+
+Problem toProblem(const ProblemFinding& f) {
+    std::string sentence;
+    appendProblemSentence(f, sentence);
+    return {QString::fromLatin1(problemCode(f.kind)), f.level, f.section, f.row,
+            QString::fromUtf8(sentence), f.relatedRow};
+}
+
+std::vector<ProblemFinding> findProblems(const Document& document,
+                                         const HashDictionary* dictionary, ProblemLevel minimum) {
+    std::vector<ProblemFinding> found;
+    Checker checker(document, dictionary, minimum, found);
+    const qint64 entries = document.appendedTable ? document.appendedTable->size() : 0;
+    checkSectionRows(checker, document, kAppendedTableSection, allRows(entries), false);
+    checkSectionRows(checker, document, 0, allRows(document.table(0).rowCount()), false);
+    checkSectionRows(checker, document, 9, allRows(document.table(9).rowCount()), false);
+    return found;
+}
+
+std::vector<Problem> checkPlacementFile(const Document& document, const HashDictionary* dictionary,
+                                        ProblemLevel minimum) {
+    std::vector<Problem> problems;
+    for (const ProblemFinding& f : findProblems(document, dictionary, minimum))
+        problems.push_back(toProblem(f));
+    return problems;
+}
+
+std::vector<Problem> checkRows(const Document& document, const HashDictionary* dictionary,
+                               int section, const std::vector<qint64>& rows) {
+    std::vector<ProblemFinding> found;
+    Checker checker(document, dictionary, ProblemLevel::Note, found);
+    checkSectionRows(checker, document, section, rows, true);
+    std::vector<Problem> problems;
+    problems.reserve(found.size());
+    for (const ProblemFinding& f : found)
+        problems.push_back(toProblem(f));
+    return problems;
+}
+
+}  // namespace varn
