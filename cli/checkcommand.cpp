@@ -30,7 +30,7 @@ void writeLine(JsonWriter& out, const std::string& file, const ProblemFinding& f
     }
     appendNumber(line, f.row);
     line += ": ";
-    line += problemLevelName(f.level).toLatin1().constData();
+    line += problemLevelText(f.level);
     line += ' ';
     line += problemCode(f.kind);
     line += ": ";
@@ -51,7 +51,7 @@ void writeObject(JsonWriter& out, const std::string& file, const ProblemFinding&
     }
     out.raw(place);
     out.raw(", \"level\": \"");
-    out.raw(problemLevelName(f.level).toLatin1().constData());
+    out.raw(problemLevelText(f.level));
     out.raw("\", \"code\": \"");
     out.raw(problemCode(f.kind));
     out.raw("\", \"sentence\": ");
@@ -109,13 +109,13 @@ int runCheck(const QStringList& arguments) {
             continue;
         }
         const std::string file = path.toStdString();
-        for (const ProblemFinding& f : findProblems(document, &options.dictionary, *level)) {
+        forEachProblem(document, &options.dictionary, *level, [&](const ProblemFinding& f) {
             found = true;
             if (json)
                 writeObject(out, file, f, scratch, std::exchange(first, false));
             else
                 writeLine(out, file, f, scratch);
-        }
+        });
     }
     if (json) out.raw(first ? "]}\n" : "\n]}\n");
     out.flush();

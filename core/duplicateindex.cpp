@@ -7,9 +7,11 @@
 namespace varn {
 namespace {
 
-// Cells are ten times the distance that counts as the same spot, so a point needs its
-// neighbour cell on an axis only when it lies that close to the border.
-constexpr double kCellSize = 10 * kSamePositionDistance;
+// Cells are far wider than the distance that counts as the same spot, so a point needs its
+// neighbour cell on an axis only when it lies that close to the border; the odd width keeps
+// coordinates with few decimals off the borders. Objects of one model rarely stand closer than
+// this, so a cell's chain stays short.
+constexpr double kCellSize = 0.2371;
 // Beyond this many cells from the origin every point shares the outermost cell on the axis.
 constexpr double kCellLimit = 1e15;
 
@@ -66,19 +68,39 @@ bool isSamePlacement(const Placement& a, const Placement& b) {
     return same <= kSameRotationDifference || opposite <= kSameRotationDifference;
 }
 
-DuplicateIndex::DuplicateIndex(std::span<const Placement> placements) : placements_(placements) {
-    const std::size_t slots = std::bit_ceil(std::max<std::size_t>(16, placements.size() * 2));
+DuplicateIndex::DuplicateIndex(const PlacementRows& rows) : rows_(rows) {
+    // A quarter full, so that a chain rarely holds rows of another cell.
+    const std::size_t slots = std::bit_ceil(std::max<std::size_t>(16, rows.count * 4));
     mask_ = slots - 1;
     heads_.assign(slots, -1);
-    next_.assign(placements.size(), -1);
-    for (std::size_t row = 0; row < placements.size(); ++row) {
-        const Placement& p = placements[row];
-        if (!isFinitePosition(p)) continue;
-        const std::size_t slot = slotOf(p.model, cellOf(p.position[0]), cellOf(p.position[1]),
-                                        cellOf(p.position[2]));
+    next_.assign(rows.count, -1);
+    // The slots are computed ahead of their use, so that their memory is on its way.
+    constexpr std::size_t kAhead = 16;
+    std::size_t pending[kAhead];
+    auto slotOfRow = [&](std::size_t row) {
+        const Placement p = rows.at(row);
+        const std::size_t slot = isFinitePosition(p) ? ownSlot(p) : slots;
+        if (slot < slots) __builtin_prefetch(&heads_[slot], 1);
+        return slot;
+    };
+    for (std::size_t row = 0; row < std::min(kAhead, rows.count); ++row)
+        pending[row] = slotOfRow(row);
+    for (std::size_t row = 0; row < rows.count; ++row) {
+        const std::size_t slot = pending[row % kAhead];
+        if (row + kAhead < rows.count) pending[row % kAhead] = slotOfRow(row + kAhead);
+        if (slot >= slots) continue;
         next_[row] = heads_[slot];
         heads_[slot] = static_cast<std::int32_t>(row);
     }
+}
+
+std::size_t DuplicateIndex::ownSlot(const Placement& p) const {
+    return slotOf(p.model, cellOf(p.position[0]), cellOf(p.position[1]), cellOf(p.position[2]));
+}
+
+void DuplicateIndex::prefetch(std::int64_t row) const {
+    const Placement p = rows_.at(static_cast<std::size_t>(row));
+    if (isFinitePosition(p)) __builtin_prefetch(&heads_[ownSlot(p)]);
 }
 
 std::size_t DuplicateIndex::slotOf(std::uint32_t model, std::int64_t cx, std::int64_t cy,
@@ -105,20 +127,22 @@ void DuplicateIndex::forEachCandidate(const Placement& p, Visit&& visit) const {
 }
 
 std::int64_t DuplicateIndex::firstTwin(std::int64_t row) const {
-    const Placement& p = placements_[row];
+    const Placement p = rows_.at(static_cast<std::size_t>(row));
     std::int64_t first = -1;
     forEachCandidate(p, [&](std::int64_t other) {
-        if (other != row && (first < 0 || other < first) && isSamePlacement(p, placements_[other]))
+        if (other != row && (first < 0 || other < first) &&
+            isSamePlacement(p, rows_.at(static_cast<std::size_t>(other))))
             first = other;
     });
     return first;
 }
 
 std::vector<std::int64_t> DuplicateIndex::twins(std::int64_t row) const {
-    const Placement& p = placements_[row];
+    const Placement p = rows_.at(static_cast<std::size_t>(row));
     std::vector<std::int64_t> found;
     forEachCandidate(p, [&](std::int64_t other) {
-        if (other != row && isSamePlacement(p, placements_[other])) found.push_back(other);
+        if (other != row && isSamePlacement(p, rows_.at(static_cast<std::size_t>(other))))
+            found.push_back(other);
     });
     // Two searched cells may share a slot, which lists its rows twice.
     std::sort(found.begin(), found.end());

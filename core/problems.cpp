@@ -49,12 +49,31 @@ Placement placementOf(const SectionTable& table, int row) {
     return p;
 }
 
-std::vector<Placement> placementsOf(const SectionTable& table) {
-    std::vector<Placement> placements(static_cast<std::size_t>(table.rowCount()));
-    for (int row = 0; row < table.rowCount(); ++row)
-        placements[row] = placementOf(table, row);
-    return placements;
-}
+// The placements of a table's rows: its records themselves, or, once a row is edited, copies
+// with the values saving would write.
+class TablePlacements {
+public:
+    explicit TablePlacements(const SectionTable& table) {
+        const auto count = static_cast<std::size_t>(table.rowCount());
+        bool edited = false;
+        for (int row = 0; row < table.rowCount() && !edited; ++row)
+            edited = table.rowEdits(row) != nullptr;
+        if (!edited) {
+            rows_ = {count ? table.record(0) : nullptr,
+                     static_cast<std::size_t>(table.layout().recordSize), count};
+            return;
+        }
+        copies_.resize(count);
+        for (int row = 0; row < table.rowCount(); ++row)
+            copies_[row] = placementOf(table, row);
+        rows_ = {reinterpret_cast<const char*>(copies_.data()), sizeof(Placement), count};
+    }
+    [[nodiscard]] const PlacementRows& rows() const { return rows_; }
+
+private:
+    std::vector<Placement> copies_;
+    PlacementRows rows_;
+};
 
 // The hashes some entry names, ascending.
 std::vector<std::uint32_t> namedHashes(const Document& document, const HashDictionary* dictionary) {
@@ -76,8 +95,8 @@ std::vector<std::uint32_t> namedHashes(const Document& document, const HashDicti
 class Checker {
 public:
     Checker(const Document& document, const HashDictionary* dictionary, ProblemLevel minimum,
-            std::vector<ProblemFinding>& out)
-        : document_(document), minimum_(minimum), out_(out) {
+            const ProblemVisitor& visit)
+        : document_(document), minimum_(minimum), visit_(visit) {
         if (wants(ProblemLevel::Note)) known_ = namedHashes(document, dictionary);
     }
 
@@ -88,11 +107,12 @@ public:
         const std::uint32_t own =
             nameHashOfBytes(e.name.constData(), static_cast<int>(e.name.size()));
         if (own == e.hash) return;
-        ProblemFinding& f = add(ProblemKind::NameHashMismatch, ProblemLevel::Error,
-                                kAppendedTableSection, index);
+        ProblemFinding f =
+            start(ProblemKind::NameHashMismatch, ProblemLevel::Error, kAppendedTableSection, index);
         f.storedHash = e.hash;
         f.nameHash = own;
         f.name = decodeWindows1252(e.name);
+        visit_(f);
     }
 
     void instanceRow(const SectionTable& table, const Placement& p, int row,
@@ -100,12 +120,19 @@ public:
         positionRow(table, row, kPositionCells0);
         rotation(p, row);
         if (duplicates) {
-            if (const std::int64_t twin = duplicates->firstTwin(row); twin >= 0)
-                add(ProblemKind::DuplicatePlacement, ProblemLevel::Warning, 0, row).relatedRow =
-                    twin;
+            if (const std::int64_t twin = duplicates->firstTwin(row); twin >= 0) {
+                ProblemFinding f =
+                    start(ProblemKind::DuplicatePlacement, ProblemLevel::Warning, 0, row);
+                f.relatedRow = twin;
+                visit_(f);
+            }
         }
-        if (wants(ProblemLevel::Note) && !std::binary_search(known_.begin(), known_.end(), p.model))
-            add(ProblemKind::UnknownModel, ProblemLevel::Note, 0, row).storedHash = p.model;
+        if (wants(ProblemLevel::Note) &&
+            !std::binary_search(known_.begin(), known_.end(), p.model)) {
+            ProblemFinding f = start(ProblemKind::UnknownModel, ProblemLevel::Note, 0, row);
+            f.storedHash = p.model;
+            visit_(f);
+        }
     }
 
     void lodCullRow(const SectionTable& table, int row) {
@@ -129,17 +156,18 @@ public:
                 if (own != stored) edited = decodeWindows1252(bytes, size);
             }
             if (own == stored) continue;
-            ProblemFinding& f = add(ProblemKind::NameHashMismatch, ProblemLevel::Error, 9, row);
+            ProblemFinding f = start(ProblemKind::NameHashMismatch, ProblemLevel::Error, 9, row);
             f.fields = static_cast<std::uint32_t>(slot);
             f.storedHash = stored;
             f.nameHash = own;
             f.name = edited;
+            visit_(f);
         }
     }
 
 private:
-    ProblemFinding& add(ProblemKind kind, ProblemLevel level, int section, qint64 row) {
-        ProblemFinding& f = out_.emplace_back();
+    static ProblemFinding start(ProblemKind kind, ProblemLevel level, int section, qint64 row) {
+        ProblemFinding f;
         f.kind = kind;
         f.level = level;
         f.section = section;
@@ -155,10 +183,11 @@ private:
             if (!std::isfinite(values[k])) bad |= 1u << k;
         }
         if (bad == 0) return;
-        ProblemFinding& f =
-            add(ProblemKind::PositionNotFinite, ProblemLevel::Error, table.number(), row);
+        ProblemFinding f =
+            start(ProblemKind::PositionNotFinite, ProblemLevel::Error, table.number(), row);
         f.fields = bad;
         f.values = values;
+        visit_(f);
     }
 
     void rotation(const Placement& p, int row) {
@@ -174,14 +203,15 @@ private:
         if (finite && !zero && std::abs(length - 1) <= kUnitTolerance) return;
         const ProblemLevel level = finite && !zero ? ProblemLevel::Warning : ProblemLevel::Error;
         if (!wants(level)) return;
-        ProblemFinding& f = add(ProblemKind::RotationNotUnit, level, 0, row);
+        ProblemFinding f = start(ProblemKind::RotationNotUnit, level, 0, row);
         f.fields = !finite ? kNotFinite : zero ? kZero : kWrongLength;
         f.value = length;
+        visit_(f);
     }
 
     const Document& document_;
     ProblemLevel minimum_;
-    std::vector<ProblemFinding>& out_;
+    const ProblemVisitor& visit_;
     std::vector<std::uint32_t> known_;
 };
 
@@ -273,11 +303,14 @@ std::vector<qint64> allRows(qint64 count) {
     return rows;
 }
 
-// Checks the rows of one section; with withTwins the rows their duplicates are found in too.
+// Checks the rows of one section. withTwins marks rows a caller chose: they are put in order
+// and the rows of their duplicates are checked too.
 void checkSectionRows(Checker& checker, const Document& document, int section,
                       std::vector<qint64> rows, bool withTwins) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (withTwins) {  // rows a caller gave; the whole sections come in order
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
     if (section == kAppendedTableSection) {
         const qint64 entries = document.appendedTable ? document.appendedTable->size() : 0;
         for (qint64 row : rows)
@@ -292,10 +325,9 @@ void checkSectionRows(Checker& checker, const Document& document, int section,
             checker.lodCullRow(table, static_cast<int>(row));
         return;
     }
-    const std::vector<Placement> placements = placementsOf(table);
-    const bool duplicates = checker.wants(ProblemLevel::Warning);
+    const TablePlacements placements(table);
     std::optional<DuplicateIndex> index;
-    if (duplicates) index.emplace(placements);
+    if (checker.wants(ProblemLevel::Warning)) index.emplace(placements.rows());
     if (index && withTwins) {
         // The twins of the rows change with them.
         const std::size_t given = rows.size();
@@ -305,23 +337,30 @@ void checkSectionRows(Checker& checker, const Document& document, int section,
         std::sort(rows.begin(), rows.end());
         rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     }
-    for (qint64 row : rows)
-        checker.instanceRow(table, placements[row], static_cast<int>(row),
-                            index ? &*index : nullptr);
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (index && i + kAhead < rows.size()) index->prefetch(rows[i + kAhead]);
+        checker.instanceRow(table, placements.rows().at(static_cast<std::size_t>(rows[i])),
+                            static_cast<int>(rows[i]), index ? &*index : nullptr);
+    }
 }
 
 }  // namespace
 
-QString problemLevelName(ProblemLevel level) {
+const char* problemLevelText(ProblemLevel level) {
     switch (level) {
         case ProblemLevel::Note:
-            return QStringLiteral("note");
+            return "note";
         case ProblemLevel::Warning:
-            return QStringLiteral("warning");
+            return "warning";
         case ProblemLevel::Error:
             break;
     }
-    return QStringLiteral("error");
+    return "error";
+}
+
+QString problemLevelName(ProblemLevel level) {
+    return QString::fromLatin1(problemLevelText(level));
 }
 
 std::optional<ProblemLevel> parseProblemLevel(QStringView name) {
@@ -377,34 +416,31 @@ Problem toProblem(const ProblemFinding& f) {
             QString::fromUtf8(sentence), f.relatedRow};
 }
 
-std::vector<ProblemFinding> findProblems(const Document& document,
-                                         const HashDictionary* dictionary, ProblemLevel minimum) {
-    std::vector<ProblemFinding> found;
-    Checker checker(document, dictionary, minimum, found);
+void forEachProblem(const Document& document, const HashDictionary* dictionary,
+                    ProblemLevel minimum, const ProblemVisitor& visit) {
+    Checker checker(document, dictionary, minimum, visit);
     const qint64 entries = document.appendedTable ? document.appendedTable->size() : 0;
     checkSectionRows(checker, document, kAppendedTableSection, allRows(entries), false);
     checkSectionRows(checker, document, 0, allRows(document.table(0).rowCount()), false);
     checkSectionRows(checker, document, 9, allRows(document.table(9).rowCount()), false);
-    return found;
 }
 
 std::vector<Problem> checkPlacementFile(const Document& document, const HashDictionary* dictionary,
                                         ProblemLevel minimum) {
     std::vector<Problem> problems;
-    for (const ProblemFinding& f : findProblems(document, dictionary, minimum))
-        problems.push_back(toProblem(f));
+    forEachProblem(document, dictionary, minimum,
+                   [&](const ProblemFinding& f) { problems.push_back(toProblem(f)); });
     return problems;
 }
 
 std::vector<Problem> checkRows(const Document& document, const HashDictionary* dictionary,
                                int section, const std::vector<qint64>& rows) {
-    std::vector<ProblemFinding> found;
-    Checker checker(document, dictionary, ProblemLevel::Note, found);
-    checkSectionRows(checker, document, section, rows, true);
     std::vector<Problem> problems;
-    problems.reserve(found.size());
-    for (const ProblemFinding& f : found)
+    const ProblemVisitor visit = [&](const ProblemFinding& f) {
         problems.push_back(toProblem(f));
+    };
+    Checker checker(document, dictionary, ProblemLevel::Note, visit);
+    checkSectionRows(checker, document, section, rows, true);
     return problems;
 }
 

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ struct Problem {
 
 // "note", "warning", "error".
 [[nodiscard]] QString problemLevelName(ProblemLevel level);
+[[nodiscard]] const char* problemLevelText(ProblemLevel level);
 // The level of one of those names, or nullopt.
 [[nodiscard]] std::optional<ProblemLevel> parseProblemLevel(QStringView name);
 
@@ -91,9 +93,10 @@ struct ProblemFinding {
 
 // "position-not-finite" and the others, as Problem::code.
 [[nodiscard]] const char* problemCode(ProblemKind kind);
-[[nodiscard]] std::vector<ProblemFinding> findProblems(const Document& document,
-                                                       const HashDictionary* dictionary,
-                                                       ProblemLevel minimum = ProblemLevel::Note);
+using ProblemVisitor = std::function<void(const ProblemFinding&)>;
+// Calls visit with each problem at or above minimum, in the order checkPlacementFile gives.
+void forEachProblem(const Document& document, const HashDictionary* dictionary,
+                    ProblemLevel minimum, const ProblemVisitor& visit);
 // Appends the finding's sentence as UTF-8.
 void appendProblemSentence(const ProblemFinding& finding, std::string& out);
 [[nodiscard]] Problem toProblem(const ProblemFinding& finding);
