@@ -6,6 +6,7 @@
 #include "namehash.h"
 #include "placementfile.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -192,8 +193,16 @@ QStringList listPlacementFiles(const QStringList& paths, std::vector<FileSearchP
                 {path, messages::cannotOpen(path, QStringLiteral("No such file or directory"))});
         }
     }
-    files.sort();
-    files.removeDuplicates();
+    // A file named itself and reached through its folder is searched once, whichever
+    // separators its spellings use (Windows takes both).
+    const auto key = [](const QString& file) {
+        return QDir::cleanPath(QDir::fromNativeSeparators(file));
+    };
+    std::stable_sort(files.begin(), files.end(),
+                     [&](const QString& a, const QString& b) { return key(a) < key(b); });
+    files.erase(std::unique(files.begin(), files.end(),
+                            [&](const QString& a, const QString& b) { return key(a) == key(b); }),
+                files.end());
     return files;
 }
 
