@@ -87,10 +87,6 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createDocument(char separator) {
     document_ = new PlacementDocument(separator, this);
     connect(document_, &PlacementDocument::changed, this, &MainWindow::refreshTitle);
-    // A message about the last file or command ("opened successfully!") is stale after the next
-    // command; commands that report something say it after they are pushed.
-    connect(&document_->undoStack(), &QUndoStack::indexChanged, this,
-            [this] { setStatusMessage(QStringLiteral(" ")); });
     connect(&document_->fileWatch(), &FileWatch::changedOnDisk, this,
             &MainWindow::fileChangedOnDisk);
     connect(&document_->fileWatch(), &FileWatch::removedFromDisk, this,

@@ -197,6 +197,12 @@ void MainWindow::createStatusBar() {
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addWidget(statusPanels_[i]);
     }
+    // A message about the last file or command ("opened successfully!") is stale after the next
+    // command; commands that report something say it after they are pushed. The panel is the
+    // connection's context: the history clears itself as the window goes, after the panel.
+    QLabel* message = statusPanels_[1];
+    connect(&document_->undoStack(), &QUndoStack::indexChanged, message,
+            [message] { message->setText(QStringLiteral(" ")); });
     statusPanels_[0]->setText(kWindowTitle);
     // The title needs more than its 150 pixels in some fonts; it is shown whole.
     statusPanels_[0]->setFixedWidth(std::max(widths[0], statusPanels_[0]->sizeHint().width()));
