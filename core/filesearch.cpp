@@ -16,6 +16,8 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace varn {
 namespace {
@@ -195,15 +197,16 @@ QStringList listPlacementFiles(const QStringList& paths, std::vector<FileSearchP
     }
     // A file named itself and reached through its folder is searched once, whichever
     // separators its spellings use (Windows takes both).
-    const auto key = [](const QString& file) {
-        return QDir::cleanPath(QDir::fromNativeSeparators(file));
-    };
-    std::stable_sort(files.begin(), files.end(),
-                     [&](const QString& a, const QString& b) { return key(a) < key(b); });
-    files.erase(std::unique(files.begin(), files.end(),
-                            [&](const QString& a, const QString& b) { return key(a) == key(b); }),
-                files.end());
-    return files;
+    std::vector<std::pair<QString, QString>> keyed;  // (spelling-free key, file)
+    keyed.reserve(static_cast<std::size_t>(files.size()));
+    for (const QString& file : files)
+        keyed.emplace_back(QDir::cleanPath(QDir::fromNativeSeparators(file)), file);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList unique;
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        if (i == 0 || keyed[i].first != keyed[i - 1].first) unique.push_back(keyed[i].second);
+    return unique;
 }
 
 FileSearch::FileSearch(int threads) : threads_(threads > 0 ? threads : defaultThreads()) {}

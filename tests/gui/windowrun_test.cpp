@@ -75,12 +75,9 @@ void WindowRunTest::randomRunWithTheMap() {
             QFAIL(qPrintable(
                 QStringLiteral("seed %1, step %2:\n%3").arg(seed).arg(i).arg(run.failureReport())));
     std::signal(SIGSEGV, previousHandler);
-    QStringList mix;
-    for (const auto& [kind, count] : run.stepMix())
-        mix << QStringLiteral("%1 %2").arg(count).arg(kind);
     qInfo("%d steps in %lld ms, %.1f rows held on average: %s", steps,
           static_cast<long long>(clock.elapsed()), run.averageRows(),
-          qPrintable(mix.join(QStringLiteral(", "))));
+          qPrintable(run.stepMixText()));
 }
 
 QTEST_MAIN(WindowRunTest)

@@ -262,6 +262,13 @@ void EditingRun::fail(const QString& problem) {
     problems_ << QStringLiteral("step %1: %2").arg(step_).arg(problem);
 }
 
+QString EditingRun::stepMixText() const {
+    QStringList mix;
+    for (const auto& [kind, count] : mix_)
+        mix << QStringLiteral("%1 %2").arg(count).arg(kind);
+    return mix.join(QStringLiteral(", "));
+}
+
 QString EditingRun::failureReport() const {
     return QStringLiteral("%1\nlast steps:\n  %2")
         .arg(problems_.mid(0, 8).join(u'\n'), recent_.join(QStringLiteral("\n  ")));

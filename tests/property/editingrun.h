@@ -60,8 +60,8 @@ public:
     // One random step and the comparison after it; false when the window and the model part.
     bool step(int index);
     [[nodiscard]] QString failureReport() const;
-    // How often each kind of step ran.
-    [[nodiscard]] const std::map<QString, int>& stepMix() const { return mix_; }
+    // How often each kind of step ran, as "12 add, valid, 3 undo, …".
+    [[nodiscard]] QString stepMixText() const;
     // Rows the document held after a step, on average over the steps run.
     [[nodiscard]] double averageRows() const {
         return step_ < 0 ? 0.0 : static_cast<double>(rowsHeld_) / (step_ + 1);

@@ -65,12 +65,9 @@ void EditingRunTest::longRandomRun() {
                                  .arg(seed + half)
                                  .arg(QLatin1Char(separator))
                                  .arg(run.failureReport())));
-    QStringList mix;
-    for (const auto& [kind, count] : run.stepMix())
-        mix << QStringLiteral("%1 %2").arg(count).arg(kind);
     qInfo("%d steps in %lld ms, %.1f rows held on average: %s", steps,
           static_cast<long long>(clock.elapsed()), run.averageRows(),
-          qPrintable(mix.join(QStringLiteral(", "))));
+          qPrintable(run.stepMixText()));
 }
 
 QTEST_MAIN(EditingRunTest)
