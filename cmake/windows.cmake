@@ -72,7 +72,26 @@ foreach(plugin IN LISTS VARN_QT_PLUGINS VARN_TEST_PLUGINS)
         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::${target}>
                 ${VARN_BIN_DIR}/${folder}/)
 endforeach()
+# Qt's own catalogues for the standard buttons of the window's languages, taken from the host's Qt
+# (a .qm is the same on every platform), into translations/ beside the programs.
+set(VARN_QT_CATALOGUES "")
+if(VARN_BUILD_GUI)
+    foreach(ts IN LISTS VARN_TS_FILES)
+        string(REGEX MATCH "_([a-z][a-z])\\.ts$" found ${ts})
+        find_file(VARN_QTBASE_${CMAKE_MATCH_1} qtbase_${CMAKE_MATCH_1}.qm
+                  PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+        if(VARN_QTBASE_${CMAKE_MATCH_1})
+            list(APPEND VARN_QT_CATALOGUES ${VARN_QTBASE_${CMAKE_MATCH_1}})
+        endif()
+    endforeach()
+endif()
+foreach(catalogue IN LISTS VARN_QT_CATALOGUES)
+    list(APPEND copy_commands
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${VARN_BIN_DIR}/translations
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${catalogue} ${VARN_BIN_DIR}/translations/)
+endforeach()
 add_custom_target(windows_runtime ALL ${copy_commands} COMMENT "Copying the Qt and MinGW DLLs into bin/")
+install(FILES ${VARN_QT_CATALOGUES} DESTINATION translations)
 
 install(FILES ${VARN_RUNTIME_DLLS} DESTINATION .)
 foreach(plugin IN LISTS VARN_QT_PLUGINS)

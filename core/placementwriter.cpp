@@ -11,6 +11,7 @@
 #include "progressstepper.h"
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QSet>
 
@@ -29,11 +30,13 @@ namespace {
 QString writeFailure(const QFileDevice& file, int errorNumber, qint64 written, qint64 wanted) {
     if (errorNumber != 0) return QString::fromLocal8Bit(std::strerror(errorNumber));
     if (file.error() != QFileDevice::NoError || written >= wanted) return file.errorString();
-    return QStringLiteral("Only %1 of %2 bytes could be written.").arg(written).arg(wanted);
+    return QCoreApplication::translate("varn::messages", "Only %1 of %2 bytes could be written.")
+        .arg(written)
+        .arg(wanted);
 }
 
 QString cellPlace(const SectionTable& table, int row, int cell) {
-    return QStringLiteral("section %1, row %2, column \"%3\"")
+    return QCoreApplication::translate("varn::messages", "section %1, row %2, column \"%3\"")
         .arg(table.number())
         .arg(row)
         .arg(QString::fromStdString(table.layout().cells[cell].caption));
@@ -154,7 +157,8 @@ bool savePlacementFile(const QString& path, const SaveOptions& options, Document
             if (!writer.write(block.constData(), block.size(), error)) return false;
         }
     } catch (const std::bad_alloc&) {
-        error = messages::cannotWrite(path, QStringLiteral("Out of memory."));
+        error = messages::cannotWrite(
+            path, QCoreApplication::translate("varn::messages", "Out of memory."));
         return false;
     }
     errno = 0;

@@ -1,5 +1,7 @@
 #include "rowclipboard.h"
 
+#include <QCoreApplication>
+
 #include "fieldtests.h"
 #include "numbertext.h"
 #include "rowrecord.h"
@@ -46,7 +48,8 @@ bool asciiOf(QStringView text, char (&out)[kNumberTextCapacity], std::string_vie
 }
 
 QString cellsText(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
+    return count == 1 ? QCoreApplication::translate("varn::RowText", "1 cell")
+                      : QCoreApplication::translate("varn::RowText", "%1 cells").arg(count);
 }
 
 QString cellCounts(const std::vector<Shape>& shapes) {
@@ -55,7 +58,8 @@ QString cellCounts(const std::vector<Shape>& shapes) {
         counts << QString::number(shape.size());
     const QString last = counts.takeLast();
     return counts.isEmpty() ? last
-                            : counts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+                            : counts.join(QStringLiteral(", ")) +
+                                  QCoreApplication::translate("varn::RowText", " or ") + last;
 }
 
 QString badCellMessage(int line, const QString& caption, QStringView text,
@@ -64,7 +68,7 @@ QString badCellMessage(int line, const QString& caption, QStringView text,
     const QString shown = text.size() <= kLongest
                               ? text.toString()
                               : text.left(kLongest).toString() + QStringLiteral("...");
-    return QStringLiteral("Line %1, column \"%2\" (\"%3\"): %4")
+    return QCoreApplication::translate("varn::RowText", "Line %1, column \"%2\" (\"%3\"): %4")
         .arg(line)
         .arg(caption, shown,
              QString::fromUtf16(reason.data(), static_cast<qsizetype>(reason.size())));
@@ -209,17 +213,20 @@ bool decodeLines(QStringView text, const SectionLayout& layout, const TextContex
     std::vector<QStringView> texts;
     int line = 0;
     if (!reader.next(cells, line)) {
-        error = QStringLiteral("The clipboard holds no rows to paste.");
+        error =
+            QCoreApplication::translate("varn::RowText", "The clipboard holds no rows to paste.");
         return false;
     }
     if (decoder.isCaptionLine(cells) && !reader.next(cells, line)) {
-        error = QStringLiteral("The clipboard holds column captions but no rows to paste.");
+        error = QCoreApplication::translate(
+            "varn::RowText", "The clipboard holds column captions but no rows to paste.");
         return false;
     }
     const Shape* shape = decoder.shapeOf(cells.size());
     if (!shape) {
         error =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "varn::RowText",
                 "The clipboard holds no rows of %1: line %2 has %3, where a row "
                 "has %4.")
                 .arg(QString::fromStdString(layout.tabCaption))
@@ -229,7 +236,8 @@ bool decodeLines(QStringView text, const SectionLayout& layout, const TextContex
     }
     do {
         if (cells.size() != shape->size()) {
-            error = QStringLiteral("Line %1 has %2, where the rows before it have %3.")
+            error = QCoreApplication::translate("varn::RowText",
+                                                "Line %1 has %2, where the rows before it have %3.")
                         .arg(line)
                         .arg(cellsText(static_cast<qsizetype>(cells.size())))
                         .arg(shape->size());

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace varn {
 namespace {
@@ -33,10 +34,14 @@ struct DialogShape {
 };
 
 constexpr DialogShape kShapes[] = {
-    {0, "TForm2", "Items Editor", {431, 382}, 14},  {2, "TForm3", "Items Editor", {432, 379}, 14},
-    {3, "TForm4", "Items Editor", {438, 428}, 14},  {4, "TForm5", "Item Editor", {431, 363}, 14},
-    {8, "TForm6", "Items Editor", {433, 359}, 14},  {10, "TForm7", "Items Editor", {433, 262}, 14},
-    {15, "TForm8", "Items Editor", {433, 362}, 14}, {9, "TForm9", "Items Editor", {455, 516}, 19},
+    {0, "TForm2", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {431, 382}, 14},
+    {2, "TForm3", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {432, 379}, 14},
+    {3, "TForm4", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {438, 428}, 14},
+    {4, "TForm5", QT_TRANSLATE_NOOP("varn::ItemEditor", "Item Editor"), {431, 363}, 14},
+    {8, "TForm6", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {433, 359}, 14},
+    {10, "TForm7", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {433, 262}, 14},
+    {15, "TForm8", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {433, 362}, 14},
+    {9, "TForm9", QT_TRANSLATE_NOOP("varn::ItemEditor", "Items Editor"), {455, 516}, 19},
 };
 
 const DialogShape& shapeOf(int section) {
@@ -95,7 +100,7 @@ QString ItemEditor::labelText(int column) const {
 void ItemEditor::buildFrame() {
     const DialogShape& shape = shapeOf(section());
     setObjectName(QString::fromLatin1(shape.objectName));
-    setWindowTitle(QString::fromLatin1(shape.title));
+    setWindowTitle(tr(shape.title));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(dialogFont());
@@ -118,7 +123,7 @@ void ItemEditor::buildFrame() {
 
     warningIcon_ =
         pictureLabel(this, QStringLiteral("Image%1").arg(warningNumber_), editorPictures().warning);
-    warningLabel_ = new QLabel(QStringLiteral("Check all inputs!"), this);
+    warningLabel_ = new QLabel(tr("Check all inputs!"), this);
     warningLabel_->setObjectName(QStringLiteral("Label1"));
     QFont bold = font();
     bold.setBold(true);
@@ -176,9 +181,9 @@ void ItemEditor::addBottomBar() {
     bar->setPalette(palette);
     bar->setAutoFillBackground(true);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), bar);
+    okButton_ = new QPushButton(tr("OK"), bar);
     okButton_->setObjectName(QStringLiteral("Button1"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), bar);
+    auto* cancel = new QPushButton(tr("Cancel"), bar);
     cancel->setObjectName(QStringLiteral("Button2"));
     cancelButton_ = cancel;
     const int top = (kBottomBarHeight - kButtonHeight) / 2;
@@ -297,7 +302,19 @@ std::u16string_view ItemEditor::textView(const QString& text) {
             static_cast<std::size_t>(text.size())};
 }
 
+// The field tests keep their messages in UTF-16 for the checks without Qt; the dialog shows
+// them in the user's language.
 QString ItemEditor::messageText(std::u16string_view message) {
+    static const std::pair<std::u16string_view, const char*> kTranslated[] = {
+        {kFloatMessage, QT_TR_NOOP("Enter an floating-point value")},
+        {kUnsignedMessage, QT_TR_NOOP("Enter an unsigned integer value")},
+        {kIntegerMessage, QT_TR_NOOP("Enter an integer value")},
+        {kNameMessage, QT_TR_NOOP("Only 0-9, A-Z, a-z and _\u00A0"
+                                  "are allowed")},
+        {kModelNameMessage, QT_TR_NOOP("Only 0-9, A-Z, a-z and _\u00A0 are allowed")},
+    };
+    for (const auto& [english, source] : kTranslated)
+        if (english == message) return tr(source);
     return QString::fromUtf16(message.data(), static_cast<qsizetype>(message.size()));
 }
 

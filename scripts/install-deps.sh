@@ -7,21 +7,26 @@
 #                                      tests under wine need (scripts/build-windows.sh)
 set -euo pipefail
 
-# Building and running the editor.
+# Building and running the editor; lupdate and lrelease (and their CMake functions) build the
+# catalogues of the window's texts, Qt's own catalogues name its standard buttons, and help2man
+# writes the manual pages from the programs' help.
 packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev libgl-dev fonts-dejavu-core
-    libsimdjson-dev
+    libsimdjson-dev help2man
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # The tests: test frameworks and benchmarks, clang with libFuzzer, mingw-w64 and wine for the
-# Windows registry code, the package and desktop-file checks of the installed program, and a
-# virtual display with a screenshot tool for looking at the windows.
+# Windows registry code, the package and desktop-file checks of the installed program (lintian,
+# both AppStream validators, and the MIME lookups of xdg-mime, through File::MimeInfo, and gio),
+# and a virtual display with a screenshot tool for looking at the windows.
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine wine64
-    dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
+    dpkg-dev file desktop-file-utils appstream appstream-util shared-mime-info man-db
+    lintian help2man xdg-utils libfile-mimeinfo-perl libglib2.0-bin
     xvfb xauth imagemagick
 )
 

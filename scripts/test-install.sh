@@ -4,8 +4,10 @@
 # <prefix>/share/varn-placement-editor, the settings kept in the user's configuration folder
 # (made at the first start from the shipped file, kept at later ones) while the installed files
 # stay untouched, and a portable copy that keeps its settings beside it. The desktop files are
-# validated with the desktop's own tools. Then the Debian package is built and its files and
-# dependencies are checked.
+# validated with the desktop's own tools, the MIME types asked of xdg-mime and gio (a media
+# playlist that shares the .wpl extension stays a playlist), and the manual pages read for every
+# command of the tool's --help. Then the Debian package is built and its files, dependencies and
+# lintian's verdict are checked.
 #
 #   scripts/test-install.sh [BUILD-FOLDER]     (default: build, configured with VARN_BUILD_GUI=ON)
 set -euo pipefail
@@ -46,8 +48,11 @@ expected_files=(
     share/applications/varn-placement-editor.desktop
     share/mime/packages/varn-placement-editor.xml
     share/metainfo/org.example.varn_placement_editor.metainfo.xml
-    share/man/man1/varn-placement.1
-    share/man/man1/varn-placement-editor.1
+    share/man/man1/varn-placement.1.gz
+    share/man/man1/varn-placement-editor.1.gz
+    share/doc/varn-placement-editor/copyright
+    share/doc/varn-placement-editor/changelog.Debian.gz
+    share/lintian/overrides/varn-placement-editor
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected_files+=("share/icons/hicolor/${size}x${size}/apps/varn-placement-editor.png")
@@ -57,16 +62,42 @@ printf '%s\n' "${expected_files[@]}" | sort >"$work/expected-files"
 check "the prefix holds exactly the program's files" diff "$work/expected-files" "$work/installed-files"
 
 check "desktop entry" quiet desktop-file-validate "$prefix/share/applications/varn-placement-editor.desktop"
-check "AppStream metainfo" quiet appstreamcli validate --no-net \
-    "$prefix/share/metainfo/org.example.varn_placement_editor.metainfo.xml"
-cp -r "$prefix/share/mime" "$work/mime"
-update-mime-database "$work/mime" >/dev/null 2>&1
-check "MIME type of .wpl" grep -q '^60:application/x-varn-placement:\*\.wpl$' "$work/mime/globs2"
-check "MIME type of .xpl" grep -q '^60:application/x-varn-placement-xenon:\*\.xpl$' "$work/mime/globs2"
+metainfo=$prefix/share/metainfo/org.example.varn_placement_editor.metainfo.xml
+check "AppStream metainfo (appstreamcli)" quiet appstreamcli validate --pedantic --no-net "$metainfo"
+check "AppStream metainfo (appstream-util)" quiet appstream-util validate-strict --nonet "$metainfo"
+
+# The MIME types among the system's own, as a desktop sees them.
+mkdir -p "$work/mime-data/mime/packages"
+cp /usr/share/mime/packages/*.xml "$prefix/share/mime/packages/varn-placement-editor.xml" \
+    "$work/mime-data/mime/packages/"
+update-mime-database "$work/mime-data/mime" >/dev/null 2>&1
+printf '<?wpl version="1.0"?>\n<smil><body><seq><media src="a.mp3"/></seq></body></smil>\n' \
+    >"$work/playlist.wpl"
+cp "$sample" "$work/sample.wpl"
+"$build/bin/varn-placement" convert "$sample" "$work/sample.xpl" >/dev/null
+file_type() {
+    XDG_DATA_DIRS=$work/mime-data XDG_DATA_HOME=$work/no-data "$@" 2>/dev/null
+}
+for mime in "playlist.wpl application/vnd.ms-wpl" "sample.wpl application/x-varn-placement" \
+            "sample.xpl application/x-varn-placement-xenon"; do
+    set -- $mime
+    check "xdg-mime: $1 is $2" same "$(file_type xdg-mime query filetype "$work/$1")" "$2"
+    check "gio: $1 is $2" same \
+        "$(file_type gio info -a standard::content-type "$work/$1" | sed -n 's/^ *standard::content-type: //p')" "$2"
+done
+
 for page in varn-placement varn-placement-editor; do
     check "man page $page" bash -c '! MANWIDTH=80 man --warnings -l "$1" 2>&1 >/dev/null | grep .' \
-        _ "$prefix/share/man/man1/$page.1"
+        _ "$prefix/share/man/man1/$page.1.gz"
 done
+# Every command the tool's --help lists has its part of the page.
+zcat "$prefix/share/man/man1/varn-placement.1.gz" >"$work/tool-page"
+"$build/bin/varn-placement" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z0-9-]*\).*/\1/p' \
+    >"$work/tool-commands"
+check "the tool's --help lists commands" test -s "$work/tool-commands"
+while read -r command; do
+    check "man page has the command $command" grep -qx "\.SS $command" "$work/tool-page"
+done <"$work/tool-commands"
 
 # Version and help need no display at all.
 nodisplay() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@"; }
@@ -114,6 +145,8 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/||' | sort >"$work/package-files"
 check "package holds the installed files under /usr" diff "$work/expected-files" "$work/package-files"
+check "package version has a Debian revision" same "$(dpkg-deb -f "$deb" Version)" "$version-1"
+check "lintian passes the package" quiet lintian --fail-on error,warning "$deb"
 
 echo "test-install: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

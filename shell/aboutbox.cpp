@@ -27,10 +27,19 @@ constexpr int kFirstCreditTop = 80;
 constexpr int kSecondCreditTop = 102;
 constexpr QRect kOkButton(121, 143, 75, 25);
 
-const QString kProductName = QStringLiteral("Product Name: Varn Placement Editor");
-const QString kVersion = QStringLiteral("Version: ") + QString::fromLatin1(kProgramVersion);
-const QString kFirstCredit = QStringLiteral("Web:");
-const QString kSecondCredit = QStringLiteral("Made by the Varn team, free for every map maker.");
+// The texts in the user's language: read when the box is made, after the catalogues are loaded.
+QString productNameText() {
+    return AboutBox::tr("Product Name: Varn Placement Editor");
+}
+QString versionText() {
+    return AboutBox::tr("Version: %1").arg(QString::fromLatin1(kProgramVersion));
+}
+QString firstCreditText() {
+    return AboutBox::tr("Web:");
+}
+QString secondCreditText() {
+    return AboutBox::tr("Made by the Varn team, free for every map maker.");
+}
 const QString kAddress = QStringLiteral("https://varn-placement-editor.example.org");
 
 const QColor kNavy(0, 0, 128);
@@ -39,11 +48,11 @@ const QColor kBlack(0, 0, 0);
 
 bool allLinesFit(const QFont& font) {
     const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(kProductName) <= kTextRight - kNameLeft &&
-           metrics.horizontalAdvance(kFirstCredit) + kLinkGap +
+    return metrics.horizontalAdvance(productNameText()) <= kTextRight - kNameLeft &&
+           metrics.horizontalAdvance(firstCreditText()) + kLinkGap +
                    metrics.horizontalAdvance(kAddress) <=
                kTextRight - kCreditsLeft &&
-           metrics.horizontalAdvance(kSecondCredit) <= kTextRight - kCreditsLeft;
+           metrics.horizontalAdvance(secondCreditText()) <= kTextRight - kCreditsLeft;
 }
 
 // The fixed client area suits a small dialog font; a larger desktop font is stepped down until
@@ -80,7 +89,7 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(kWidth, kHeight);
     shellstyle::paintPanel(this);
 
@@ -97,16 +106,16 @@ AboutBox::AboutBox(QWidget* parent)
     if (!picture.isNull()) icon->setPixmap(picture);
 
     const QFont font = labelFont(this->font());
-    auto* product = new QLabel(kProductName, panel);
+    auto* product = new QLabel(productNameText(), panel);
     styleLabel(product, "ProductName", font, kNavy);
     product->move(kNameLeft, kProductTop);
-    auto* version = new QLabel(kVersion, panel);
+    auto* version = new QLabel(versionText(), panel);
     styleLabel(version, "Version", font, kNavy);
     version->move(kNameLeft, kVersionTop);
-    auto* firstCredit = new QLabel(kFirstCredit, panel);
+    auto* firstCredit = new QLabel(firstCreditText(), panel);
     styleLabel(firstCredit, "Copyright", font, kBlack);
     firstCredit->move(kCreditsLeft, kFirstCreditTop);
-    auto* secondCredit = new QLabel(kSecondCredit, panel);
+    auto* secondCredit = new QLabel(secondCreditText(), panel);
     styleLabel(secondCredit, "Comments", font, kBlack);
     secondCredit->move(kCreditsLeft, kSecondCreditTop);
 

@@ -3,6 +3,7 @@
 #include "filewrite.h"
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,8 @@ bool writeIfDifferent(const QString& path, const QByteArray& text, QString& erro
 }
 
 QString cannotRun(const QString& tool, const QString& reason) {
-    return QStringLiteral("Cannot run %1: %2").arg(tool, reason);
+    return QCoreApplication::translate("varn::DesktopAssociation", "Cannot run %1: %2")
+        .arg(tool, reason);
 }
 
 }  // namespace
@@ -140,7 +142,8 @@ bool DesktopAssociation::runTool(const QString& name, const QStringList& argumen
                                  QString& error) const {
     const QString program = tool(name);
     if (program.isEmpty()) {
-        error = cannotRun(name, QStringLiteral("it is not installed."));
+        error = cannotRun(
+            name, QCoreApplication::translate("varn::DesktopAssociation", "it is not installed."));
         return false;
     }
     QProcess process;
@@ -153,16 +156,18 @@ bool DesktopAssociation::runTool(const QString& name, const QStringList& argumen
     if (!process.waitForFinished(kToolTimeoutMs)) {
         process.kill();
         process.waitForFinished();
-        error = cannotRun(name, QStringLiteral("it did not finish within a minute."));
+        error = cannotRun(name, QCoreApplication::translate("varn::DesktopAssociation",
+                                                            "it did not finish within a minute."));
         return false;
     }
     output = QString::fromLocal8Bit(process.readAllStandardOutput());
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString message = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        error = cannotRun(
-            name, message.isEmpty()
-                      ? QStringLiteral("it ended with exit code %1.").arg(process.exitCode())
-                      : message);
+        error = cannotRun(name, message.isEmpty()
+                                    ? QCoreApplication::translate("varn::DesktopAssociation",
+                                                                  "it ended with exit code %1.")
+                                          .arg(process.exitCode())
+                                    : message);
         return false;
     }
     return true;

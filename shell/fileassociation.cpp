@@ -15,7 +15,8 @@
 namespace varn {
 
 QString replaceQuestionText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "varn::FileAssociation",
         "Files with the extension .wpl are associated with another program or another copy of "
         "this one. Associate .wpl files with this program?");
 }

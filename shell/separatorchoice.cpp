@@ -4,6 +4,7 @@
 #include "settingskeys.h"
 #include "shellstyle.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace varn {
@@ -15,10 +16,11 @@ bool storeSeparatorForNextStart(SettingsFile& settings, char separator, QWidget*
         QMessageBox::critical(parent, shellstyle::messageTitle(), error);
         return false;
     }
-    QMessageBox box(
-        QMessageBox::NoIcon, shellstyle::messageTitle(),
-        QStringLiteral("The changes will take effect after you restart the\u00A0program."),
-        QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, shellstyle::messageTitle(),
+                    QCoreApplication::translate(
+                        "varn::SeparatorChoice",
+                        "The changes will take effect after you restart the\u00A0program."),
+                    QMessageBox::Ok, parent);
     box.exec();
     return true;
 }

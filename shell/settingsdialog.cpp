@@ -49,7 +49,7 @@ SettingsDialog::SettingsDialog(SettingsFile& settings, QToolBar* toolBar, QWidge
       settings_(settings),
       toolBar_(toolBar) {
     setObjectName(QStringLiteral("TForm10"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(kWidth, kHeight);
     buildControls();
     loadFromSettings();
@@ -63,13 +63,13 @@ void SettingsDialog::buildControls() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
 
-    auto* view = group("GroupBox1", QStringLiteral("View "), panel);
-    showToolBar_ = new QCheckBox(QStringLiteral("Show Toolbar"), view);
+    auto* view = group("GroupBox1", tr("View "), panel);
+    showToolBar_ = new QCheckBox(tr("Show Toolbar"), view);
     showToolBar_->setObjectName(QStringLiteral("CheckBox1"));
     showToolBar_->setChecked(true);
     groupLayout(view)->addWidget(showToolBar_);
 
-    auto* separator = group("GroupBox2", QStringLiteral("Decimal Separator"), panel);
+    auto* separator = group("GroupBox2", tr("Decimal Separator"), panel);
     pointSeparator_ = new QRadioButton(QStringLiteral("."), separator);
     pointSeparator_->setObjectName(QStringLiteral("RadioButton1"));
     commaSeparator_ = new QRadioButton(QStringLiteral(","), separator);
@@ -86,8 +86,8 @@ void SettingsDialog::buildControls() {
         warningIcon->setPixmap(warning.scaled(kWarningIconSize, kWarningIconSize,
                                               Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    auto* warningText = new QLabel(
-        QStringLiteral("The Decimal Separator will be changed after program restart."), separator);
+    auto* warningText =
+        new QLabel(tr("The Decimal Separator will be changed after program restart."), separator);
     warningText->setObjectName(QStringLiteral("Label1"));
     warningText->setWordWrap(true);
     auto* separatorRow = new QHBoxLayout;
@@ -102,19 +102,18 @@ void SettingsDialog::buildControls() {
     separatorLayout->addLayout(separatorRow);
     separatorLayout->addLayout(warningRow);
 
-    auto* saving = group("GroupBox3", QStringLiteral("Files Saving"), panel);
-    writeHashTable_ =
-        new QCheckBox(QStringLiteral("Write hashtable to the end of .wpl file"), saving);
+    auto* saving = group("GroupBox3", tr("Files Saving"), panel);
+    writeHashTable_ = new QCheckBox(tr("Write hashtable to the end of .wpl file"), saving);
     writeHashTable_->setObjectName(QStringLiteral("CheckBox2"));
     writeHashTable_->setChecked(true);
     groupLayout(saving)->addWidget(writeHashTable_);
 
     auto* settingsFile = settingsFileLabel(panel);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), panel);
+    auto* ok = new QPushButton(tr("OK"), panel);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), panel);
+    auto* cancel = new QPushButton(tr("Cancel"), panel);
     cancel->setObjectName(QStringLiteral("Button2"));
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::acceptChanges);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -140,7 +139,7 @@ QLabel* SettingsDialog::settingsFileLabel(QWidget* parent) const {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("SettingsFileLabel"));
     const QString path = QDir::toNativeSeparators(settings_.path());
-    const QString prefix = QStringLiteral("Settings file: ");
+    const QString prefix = tr("Settings file: ");
     const QFontMetrics metrics(label->font());
     constexpr int kTextWidth = kWidth - 2 * 8;  // the panel's margins
     label->setText(prefix + metrics.elidedText(path, Qt::ElideMiddle,

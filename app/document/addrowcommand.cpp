@@ -2,11 +2,15 @@
 
 #include "sectionmodel.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 
 AddRowCommand::AddRowCommand(PlacementDocument& document, int section)
     : SectionCommand(document, section, QString()), row_(model().rowCount()) {
-    setText(QStringLiteral("Add Row %1 of Section %2").arg(row_).arg(section));
+    setText(QCoreApplication::translate("varn::History", "Add Row %1 of Section %2")
+                .arg(row_)
+                .arg(section));
     writes_ = defaultRowWrites(model().table().layout(), model().table().context().separator);
     redo();
 }

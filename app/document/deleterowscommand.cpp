@@ -2,13 +2,19 @@
 
 #include "sectionmodel.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 namespace {
 
 QString deleteText(const std::vector<int>& rows, int section) {
     if (rows.size() == 1)
-        return QStringLiteral("Delete Row %1 of Section %2").arg(rows.front()).arg(section);
-    return QStringLiteral("Delete %1 Rows of Section %2").arg(rows.size()).arg(section);
+        return QCoreApplication::translate("varn::History", "Delete Row %1 of Section %2")
+            .arg(rows.front())
+            .arg(section);
+    return QCoreApplication::translate("varn::History", "Delete %1 Rows of Section %2")
+        .arg(rows.size())
+        .arg(section);
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 
 #include "sectionmodel.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 
-EditRowCommand::EditRowCommand(PlacementDocument& document, int section, int row,
-                               RowWrites writes)
+EditRowCommand::EditRowCommand(PlacementDocument& document, int section, int row, RowWrites writes)
     : SectionCommand(document, section,
-                     QStringLiteral("Edit Row %1 of Section %2").arg(row).arg(section)),
+                     QCoreApplication::translate("varn::History", "Edit Row %1 of Section %2")
+                         .arg(row)
+                         .arg(section)),
       row_(row),
       writes_(std::move(writes)) {}
 

@@ -3,14 +3,22 @@
 #include "rowblock.h"
 #include "sectionmodel.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 namespace {
 
 QString importText(int count, int section, ImportRowsCommand::Mode mode) {
-    const QString rows = count == 1 ? QStringLiteral("1 Row") : QStringLiteral("%1 Rows").arg(count);
+    const QString rows = count == 1
+                             ? QCoreApplication::translate("varn::History", "1 Row")
+                             : QCoreApplication::translate("varn::History", "%1 Rows").arg(count);
     return mode == ImportRowsCommand::Mode::Replace
-               ? QStringLiteral("Import %1 in Place of Section %2").arg(rows).arg(section)
-               : QStringLiteral("Import %1 into Section %2").arg(rows).arg(section);
+               ? QCoreApplication::translate("varn::History", "Import %1 in Place of Section %2")
+                     .arg(rows)
+                     .arg(section)
+               : QCoreApplication::translate("varn::History", "Import %1 into Section %2")
+                     .arg(rows)
+                     .arg(section);
 }
 
 }  // namespace

@@ -7,14 +7,11 @@
 namespace varn {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RowChangeCommand", text);
-}
-
 // "Row 4" or "312 Rows", for the history's texts.
 QString rowsText(const RowChange& change) {
-    return change.rowCount() == 1 ? tr("Row %1").arg(change.rows.front())
-                                  : tr("%1 Rows").arg(change.rowCount());
+    return change.rowCount() == 1
+               ? QCoreApplication::translate("varn::History", "Row %1").arg(change.rows.front())
+               : QCoreApplication::translate("varn::History", "%1 Rows").arg(change.rowCount());
 }
 
 }  // namespace
@@ -33,13 +30,17 @@ void RowChangeCommand::undo() {
 }
 
 QString changeColumnText(const QString& caption, const RowChange& change, int section) {
-    return tr("Change %1 of %2 of Section %3").arg(caption, rowsText(change)).arg(section);
+    return QCoreApplication::translate("varn::History", "Change %1 of %2 of Section %3")
+        .arg(caption, rowsText(change))
+        .arg(section);
 }
 
 QString transformText(bool moves, bool turns, const RowChange& change, int section) {
-    const QString what = moves && turns ? tr("Move and Rotate %1 of Section %2")
-                         : turns        ? tr("Rotate %1 of Section %2")
-                                        : tr("Move %1 of Section %2");
+    const QString what =
+        moves && turns
+            ? QCoreApplication::translate("varn::History", "Move and Rotate %1 of Section %2")
+        : turns ? QCoreApplication::translate("varn::History", "Rotate %1 of Section %2")
+                : QCoreApplication::translate("varn::History", "Move %1 of Section %2");
     return what.arg(rowsText(change)).arg(section);
 }
 

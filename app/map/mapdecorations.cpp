@@ -1,5 +1,6 @@
 #include "mapdecorations.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -91,7 +92,8 @@ void drawScaleBar(QPainter& painter, const MapViewport& viewport, char separator
     const int pixels = static_cast<int>(std::lround(length * viewport.scale));
     painter.setFont(smallFont());
     const QFontMetrics metrics(painter.font());
-    const QString text = coordinateText(length, length, separator) + QStringLiteral(" units");
+    const QString text = coordinateText(length, length, separator) +
+                         QCoreApplication::translate("varn::MapDecorations", " units");
     const int right = viewport.width - kMargin - 4;
     const int baseline = viewport.height - metrics.height() - 12;
     const int left = right - pixels;

@@ -22,7 +22,7 @@ namespace keys = settingskeys;
 MapDock::MapDock(Window window)
     : QObject(&window.window),
       window_(std::move(window)),
-      dock_(new QDockWidget(QStringLiteral("Map"), &window_.window)),
+      dock_(new QDockWidget(tr("Map"), &window_.window)),
       panel_(new MapPanel(dock_)) {
     dock_->setObjectName(QStringLiteral("MapDock"));
     dock_->setWidget(panel_);
@@ -106,8 +106,7 @@ void MapDock::exportPicture() {
         window_.prompts.showError(&window_.window, error);
         return;
     }
-    window_.showMessage(
-        QStringLiteral("Map picture saved to %1").arg(QDir::toNativeSeparators(path)));
+    window_.showMessage(tr("Map picture saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 // The map already selected the rows through the table's selection model; the table comes to

@@ -3,6 +3,8 @@
 #include "mapcells.h"
 #include "mapscene.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 namespace {
 
@@ -23,8 +25,10 @@ QRgb modelColour(int key) {
 }
 
 QString lodText(int key) {
-    if (key >= static_cast<int>(kLodColours.size())) return QStringLiteral("other LOD");
-    return key == 0 ? QStringLiteral("LOD -1 (none)") : QStringLiteral("LOD %1").arg(key - 1);
+    if (key >= static_cast<int>(kLodColours.size()))
+        return QCoreApplication::translate("varn::MapLegend", "other LOD");
+    return key == 0 ? QCoreApplication::translate("varn::MapLegend", "LOD -1 (none)")
+                    : QCoreApplication::translate("varn::MapLegend", "LOD %1").arg(key - 1);
 }
 
 }  // namespace
@@ -63,15 +67,18 @@ std::vector<LegendEntry> legendEntries(MapScene& scene, MapColouring colouring) 
                          QStringLiteral("%1: %2").arg(lodText(key)).arg(counts[key])});
         } else if (colouring == MapColouring::ByModelName) {
             entries.push_back({Swatch::ModelStrip, modelColour(0),
-                               QStringLiteral("Model name: colour from its hash")});
+                               QCoreApplication::translate("varn::MapLegend",
+                                                           "Model name: colour from its hash")});
         } else {
             entries.push_back({Swatch::Dot, mapcolour::kOnePoint,
-                               QStringLiteral("Section 0 point: %1").arg(points.rowCount())});
+                               QCoreApplication::translate("varn::MapLegend", "Section 0 point: %1")
+                                   .arg(points.rowCount())});
         }
     }
     if (scene.boxes().rowCount() > 0)
         entries.push_back({Swatch::Outline, mapcolour::kBox,
-                           QStringLiteral("Section 9 box: %1").arg(scene.boxes().rowCount())});
+                           QCoreApplication::translate("varn::MapLegend", "Section 9 box: %1")
+                               .arg(scene.boxes().rowCount())});
     bool selected = false;
     for (MapLayer* layer :
          {static_cast<MapLayer*>(&scene.points()), static_cast<MapLayer*>(&scene.boxes())})
@@ -81,10 +88,12 @@ std::vector<LegendEntry> legendEntries(MapScene& scene, MapColouring colouring) 
                 break;
             }
     if (selected)
-        entries.push_back({Swatch::Marker, mapcolour::kSelected, QStringLiteral("Selected")});
+        entries.push_back({Swatch::Marker, mapcolour::kSelected,
+                           QCoreApplication::translate("varn::MapLegend", "Selected")});
     if (scene.hasRowFilter(kMapPointSection) || scene.hasRowFilter(kMapBoxSection))
-        entries.push_back({Swatch::Dot, dimmedColour(mapcolour::kOnePoint),
-                           QStringLiteral("Left out by the filter")});
+        entries.push_back(
+            {Swatch::Dot, dimmedColour(mapcolour::kOnePoint),
+             QCoreApplication::translate("varn::MapLegend", "Left out by the filter")});
     return entries;
 }
 

@@ -18,8 +18,8 @@ MapPanel::MapPanel(QWidget* parent)
       scene_(new MapScene(this)),
       view_(new MapView(*scene_, this)),
       colouring_(new QComboBox(this)),
-      legend_(new QCheckBox(QStringLiteral("Legend"), this)),
-      fit_(new QPushButton(QStringLiteral("Fit"), this)),
+      legend_(new QCheckBox(tr("Legend"), this)),
+      fit_(new QPushButton(tr("Fit"), this)),
       status_(new QLabel(this)) {
     setObjectName(QStringLiteral("MapPanel"));
     colouring_->setObjectName(QStringLiteral("MapColouring"));
@@ -27,11 +27,10 @@ MapPanel::MapPanel(QWidget* parent)
     legend_->setChecked(true);
     fit_->setObjectName(QStringLiteral("MapFit"));
     status_->setObjectName(QStringLiteral("MapStatus"));
-    fit_->setToolTip(QStringLiteral("Show every row"));
+    fit_->setToolTip(tr("Show every row"));
     // In the order of MapColouring.
-    colouring_->addItems({QStringLiteral("By LOD"), QStringLiteral("By model name hash"),
-                          QStringLiteral("One colour")});
-    auto* colourLabel = new QLabel(QStringLiteral("Colour:"), this);
+    colouring_->addItems({tr("By LOD"), tr("By model name hash"), tr("One colour")});
+    auto* colourLabel = new QLabel(tr("Colour:"), this);
     colourLabel->setBuddy(colouring_);
 
     auto* controls = new QHBoxLayout;
@@ -112,9 +111,9 @@ void MapPanel::updateStatus() {
 QString MapPanel::statusText() const {
     QStringList parts;
     if (!pointerText_.isEmpty()) parts << pointerText_;
-    if (rowsWithoutPosition_ == 1) parts << QStringLiteral("1 row without a position");
+    if (rowsWithoutPosition_ == 1) parts << tr("1 row without a position");
     if (rowsWithoutPosition_ > 1)
-        parts << QStringLiteral("%1 rows without a position").arg(rowsWithoutPosition_);
+        parts << tr("%1 rows without a position").arg(rowsWithoutPosition_);
     return parts.join(QStringLiteral("  \u00b7  "));
 }
 

@@ -104,8 +104,7 @@ void MapView::paintEvent(QPaintEvent*) {
     if (!prepareScene(false)) {
         painter.fillRect(rect(), QColor::fromRgb(mapcolour::kBackground));
         painter.setPen(QColor::fromRgb(mapcolour::kAxisText));
-        painter.drawText(rect(), Qt::AlignCenter,
-                         QStringLiteral("Reading the rows for the map..."));
+        painter.drawText(rect(), Qt::AlignCenter, tr("Reading the rows for the map..."));
         return;
     }
     if (!pictureValid_) {
@@ -255,13 +254,10 @@ QString MapView::tipAt(const QPoint& position) {
     } else {
         const MapBoxCells& c = mapBoxCells();
         model = cell(c.modelName);
-        where = QStringLiteral("X1 %1, Y1 %2\nX2 %3, Y2 %4")
-                    .arg(cell(c.x1), cell(c.y1), cell(c.x2), cell(c.y2));
+        where =
+            tr("X1 %1, Y1 %2\nX2 %3, Y2 %4").arg(cell(c.x1), cell(c.y1), cell(c.x2), cell(c.y2));
     }
-    return QStringLiteral("Section %1, row %2\nModel: %3\n%4")
-        .arg(hit.section)
-        .arg(hit.row)
-        .arg(model, where);
+    return tr("Section %1, row %2\nModel: %3\n%4").arg(hit.section).arg(hit.row).arg(model, where);
 }
 
 bool MapView::beginRowDrag(const QPoint& position) {

@@ -5,6 +5,7 @@
 #include "sectionpages.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,7 +22,7 @@ constexpr int kRowHeight = 20;
 QTableView* createView(QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(QStringLiteral("ProblemsTable"));
-    view->setAccessibleName(QObject::tr("Problems"));
+    view->setAccessibleName(QCoreApplication::translate("varn::ProblemsDock", "Problems"));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -33,7 +33,7 @@ FilterBar::FilterBar(RowFilterModel& filter, QWidget* parent)
       stepper_(new QTimer(this)) {
     setObjectName(QStringLiteral("FilterBar"));
     text_->setObjectName(QStringLiteral("FilterText"));
-    text_->setPlaceholderText(QStringLiteral("Find in rows (=, <, >, != with a number on one column)"));
+    text_->setPlaceholderText(tr("Find in rows (=, <, >, != with a number on one column)"));
     text_->setClearButtonEnabled(true);
     text_->installEventFilter(this);
     column_->setObjectName(QStringLiteral("FilterColumn"));
@@ -78,7 +78,7 @@ void FilterBar::fillColumns() {
     const int chosen = column_->currentIndex();
     const QSignalBlocker quiet(column_);
     column_->clear();
-    column_->addItem(QStringLiteral("All columns"), kAllColumns);
+    column_->addItem(tr("All columns"), kAllColumns);
     const SectionLayout& layout = model_.table().layout();
     for (int column = 0; column < model_.visibleColumnCount(); ++column) {
         if (column > 0 && layout.cells[column - 1].rule == TextRule::Marker) continue;
@@ -142,7 +142,7 @@ void FilterBar::start() {
         showCounts();
         return;
     }
-    count_->setText(QStringLiteral("Finding..."));
+    count_->setText(tr("Finding..."));
     stepper_->start();
 }
 
@@ -166,7 +166,7 @@ void FilterBar::finish() {
 
 void FilterBar::showCounts() {
     if (isRunning()) return;
-    count_->setText(QStringLiteral("%1 of %2 rows").arg(filter_.rowCount()).arg(model_.rowCount()));
+    count_->setText(tr("%1 of %2 rows").arg(filter_.rowCount()).arg(model_.rowCount()));
 }
 
 bool FilterBar::eventFilter(QObject* watched, QEvent* event) {

@@ -167,7 +167,7 @@ void SectionPages::createPage(SectionPage& page, const char* tabName, const char
     });
     tabs_->addTab(page.tab, stateIcons_[0], QString());
 
-    page.viewItem = viewMenu->addAction(QStringLiteral("Section %1").arg(page.section));
+    page.viewItem = viewMenu->addAction(tr("Section %1").arg(page.section));
     page.viewItem->setObjectName(QLatin1String(viewItemName));
     page.viewItem->setCheckable(true);
     page.viewItem->setChecked(true);

@@ -63,9 +63,8 @@ int ClipboardCommands::pasteRows(int section) {
     const int selected = page.selectedRow();
     const int first = selected >= 0 ? selected + 1 : table.rowCount();
     std::vector<int> positions = consecutiveRows(first, count);
-    const QString text = count == 1
-                             ? QStringLiteral("Paste Row %1 into Section %2").arg(first)
-                             : QStringLiteral("Paste %1 Rows into Section %2").arg(count);
+    const QString text = count == 1 ? tr("Paste Row %1 into Section %2").arg(first)
+                                    : tr("Paste %1 Rows into Section %2").arg(count);
     document_.push(new InsertRowsCommand(document_, section, positions,
                                          blockOf(std::move(decoded), table.layout().cellCount()),
                                          text.arg(section)));

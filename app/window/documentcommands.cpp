@@ -20,9 +20,8 @@ bool MainWindow::loadPlacementFile(const QString& path) {
     }
     showHeaderCounts();
     rememberFile(path);
-    setStatusMessage(isBigEndianPath(path)
-                         ? QStringLiteral("Xenon Placement File opened successfully!")
-                         : QStringLiteral("Windows Placement File opened successfully!"));
+    setStatusMessage(isBigEndianPath(path) ? tr("Xenon Placement File opened successfully!")
+                                           : tr("Windows Placement File opened successfully!"));
     return true;
 }
 
@@ -36,9 +35,8 @@ bool MainWindow::savePlacementFile(const QString& path) {
     }
     showHeaderCounts();
     rememberFile(path);
-    setStatusMessage(isBigEndianPath(path)
-                         ? QStringLiteral("Xenon Placement File saved successfully!")
-                         : QStringLiteral("Windows Placement File saved successfully!"));
+    setStatusMessage(isBigEndianPath(path) ? tr("Xenon Placement File saved successfully!")
+                                           : tr("Windows Placement File saved successfully!"));
     return true;
 }
 

@@ -45,13 +45,13 @@ void MainWindow::fileChangedOnDisk() {
     if (document_->hasChanges() && !prompts_.askReloadChangedFile(this, path)) return;
     if (!loadPlacementFile(path)) return;
     if (activeSectionsOnly_) pages_->applyActiveSectionsRule();
-    setStatusMessage(QStringLiteral("Another program changed the file; it was read again."));
+    setStatusMessage(tr("Another program changed the file; it was read again."));
 }
 
 void MainWindow::fileRemovedFromDisk() {
-    setStatusMessage(QStringLiteral("The file was removed by another program."));
-    prompts_.showNotice(this, QStringLiteral("Another program removed \"%1\". The document is "
-                                             "still open; Save writes the file anew.")
+    setStatusMessage(tr("The file was removed by another program."));
+    prompts_.showNotice(this, tr("Another program removed \"%1\". The document is "
+                                 "still open; Save writes the file anew.")
                                   .arg(document_->path()));
 }
 

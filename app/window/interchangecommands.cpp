@@ -28,8 +28,8 @@ QString InterchangeCommands::exportFile(int section) {
         prompts_.showError(window_, error);
         return {};
     }
-    return json ? QStringLiteral("The document was exported to %1.").arg(path)
-                : QStringLiteral("Section %1 was exported to %2.").arg(section).arg(path);
+    return json ? tr("The document was exported to %1.").arg(path)
+                : tr("Section %1 was exported to %2.").arg(section).arg(path);
 }
 
 QString InterchangeCommands::importCsv(int section) {
@@ -50,10 +50,7 @@ QString InterchangeCommands::importCsv(int section) {
                           ? ImportRowsCommand::Mode::Replace
                           : ImportRowsCommand::Mode::Append;
     document_.push(new ImportRowsCommand(document_, section, std::move(rows), mode));
-    return QStringLiteral("%1 rows of %2 were imported into Section %3.")
-        .arg(count)
-        .arg(path)
-        .arg(section);
+    return tr("%1 rows of %2 were imported into Section %3.").arg(count).arg(path).arg(section);
 }
 
 }  // namespace varn

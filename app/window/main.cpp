@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "programfiles.h"
 #include "startoptions.h"
+#include "translations.h"
 #include "userprompts.h"
 
 #include <QApplication>
@@ -20,6 +21,9 @@ int main(int argc, char* argv[]) {
     varn::StartOptions options;
     if (const auto exitCode = varn::readStartOptions(QCoreApplication::arguments(), options))
         return *exitCode;
+    // The window speaks the user's language; --close-after-start reports on stderr for
+    // scripts, in English.
+    if (!options.closeAfterStart) varn::installTranslations(app);
 
     varn::DialogPrompts dialogs;
     varn::ConsolePrompts console;

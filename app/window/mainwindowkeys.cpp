@@ -47,13 +47,13 @@ void MainWindow::addRowItems(QMenu* edit) {
                          standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->copyRows(currentSection());
-                if (rows > 0) setStatusMessage(QStringLiteral("%1 rows copied.").arg(rows));
+                if (rows > 0) setStatusMessage(tr("%1 rows copied.").arg(rows));
             });
     connect(addKeyedItem(edit, "Paste1", tr("&Paste"),
                          standardKeys(QKeySequence::Paste, QKeySequence(Qt::CTRL | Qt::Key_V))),
             &QAction::triggered, this, [this] {
                 const int rows = clipboard_->pasteRows(currentSection());
-                if (rows > 0) setStatusMessage(QStringLiteral("%1 rows pasted.").arg(rows));
+                if (rows > 0) setStatusMessage(tr("%1 rows pasted.").arg(rows));
             });
     QAction* selectAll = addKeyedItem(edit, "SelectAll1", tr("Select &All"),
                                       standardKeys(QKeySequence::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)));
@@ -102,15 +102,15 @@ void MainWindow::fillRecentFilesMenu(QMenu* menu) {
         QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
         connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }
-    if (paths.isEmpty()) menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    if (paths.isEmpty()) menu->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void MainWindow::openRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         QString error;
         if (!recentFiles_.remove(path, error)) showError(error);
-        prompts_.showNotice(this, QStringLiteral("\"%1\" no longer exists; it was taken off the "
-                                                 "recent files.")
+        prompts_.showNotice(this, tr("\"%1\" no longer exists; it was taken off the "
+                                     "recent files.")
                                       .arg(path));
         return;
     }

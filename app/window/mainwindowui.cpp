@@ -57,7 +57,7 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text) {
 }  // namespace
 
 void MainWindow::createToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Tools"));
+    toolBar_ = addToolBar(tr("Tools"));
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(24, 24));
@@ -65,26 +65,24 @@ void MainWindow::createToolBar() {
     toolBar_->setContentsMargins(3, 0, 0, 0);
     toolBar_->toggleViewAction()->setVisible(false);
 
-    connect(addToolButton(toolBar_, "ToolButton1", "toolbar-new", QStringLiteral("New")),
-            &QToolButton::clicked, this, &MainWindow::newDocument);
-    connect(addToolButton(toolBar_, "ToolButton2", "toolbar-open", QStringLiteral("Open")),
+    connect(addToolButton(toolBar_, "ToolButton1", "toolbar-new", tr("New")), &QToolButton::clicked,
+            this, &MainWindow::newDocument);
+    connect(addToolButton(toolBar_, "ToolButton2", "toolbar-open", tr("Open")),
             &QToolButton::clicked, this, &MainWindow::openFile);
-    QToolButton* saveButton =
-        addToolButton(toolBar_, "ToolButton3", "toolbar-save", QStringLiteral("Save"));
+    QToolButton* saveButton = addToolButton(toolBar_, "ToolButton3", "toolbar-save", tr("Save"));
     saveButton->setFixedSize(43, 30);
     saveButton->setPopupMode(QToolButton::MenuButtonPopup);
     auto* saveAsMenu = new QMenu(saveButton);
     saveAsMenu->setObjectName(QStringLiteral("SaveAsMenu"));
-    connect(addItem(saveAsMenu, "SaveAs1", QStringLiteral("Save As..")), &QAction::triggered, this,
+    connect(addItem(saveAsMenu, "SaveAs1", tr("Save As..")), &QAction::triggered, this,
             &MainWindow::saveAs);
     saveButton->setMenu(saveAsMenu);
     connect(saveButton, &QToolButton::clicked, this, &MainWindow::save);
 
     addSpacer(toolBar_, 42);
     addSpacer(toolBar_, 8);
-    QToolButton* separatorButton =
-        addToolButton(toolBar_, "ToolButton6", "toolbar-separator",
-                      QStringLiteral("Decimal separator of the next start"));
+    QToolButton* separatorButton = addToolButton(toolBar_, "ToolButton6", "toolbar-separator",
+                                                 tr("Decimal separator of the next start"));
     separatorButton->setFixedSize(43, 30);
     separatorButton->setPopupMode(QToolButton::MenuButtonPopup);
     auto* separatorMenu = new QMenu(separatorButton);
@@ -103,10 +101,10 @@ void MainWindow::storeSeparator(char separator) {
 void MainWindow::associateFileType() {
     switch (associateWplFiles(this)) {
         case AssociationOutcome::Written:
-            setStatusMessage(QStringLiteral(".wpl files now open with this program."));
+            setStatusMessage(tr(".wpl files now open with this program."));
             break;
         case AssociationOutcome::AlreadyRegistered:
-            setStatusMessage(QStringLiteral(".wpl files already open with this program."));
+            setStatusMessage(tr(".wpl files already open with this program."));
             break;
         case AssociationOutcome::Declined:
         case AssociationOutcome::Failed:
@@ -215,13 +213,13 @@ void MainWindow::createStatusBar() {
 }
 
 void MainWindow::createHeaderPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("Header Information"), this);
+    auto* panel = new QGroupBox(tr("Header Information"), this);
     panel->setObjectName(QStringLiteral("GroupBox2"));
     auto* layout = new QHBoxLayout(panel);
     auto* labels = new QWidget(panel);
     auto* labelLayout = new QVBoxLayout(labels);
-    labelLayout->addWidget(new QLabel(QStringLiteral("Section #:"), labels));
-    labelLayout->addWidget(new QLabel(QStringLiteral("Records count:"), labels));
+    labelLayout->addWidget(new QLabel(tr("Section #:"), labels));
+    labelLayout->addWidget(new QLabel(tr("Records count:"), labels));
     layout->addWidget(labels);
     headerGrid_ = new QTableWidget(2, kSectionCount, panel);
     headerGrid_->setObjectName(QStringLiteral("StringGrid1"));

@@ -37,13 +37,10 @@ void RowCommands::attach(SectionPage& page, const SectionNames& names) {
     Menu m;
     m.menu = new QMenu(window_);
     m.menu->setObjectName(QLatin1String(names.contextMenu));
-    m.edit = m.menu->addAction(QIcon(QStringLiteral(":/art/menu-edit.png")),
-                               QStringLiteral("Edit Item"));
+    m.edit = m.menu->addAction(QIcon(QStringLiteral(":/art/menu-edit.png")), tr("Edit Item"));
     m.menu->addSeparator();
-    m.add =
-        m.menu->addAction(QIcon(QStringLiteral(":/art/menu-add.png")), QStringLiteral("Add Item"));
-    m.remove = m.menu->addAction(QIcon(QStringLiteral(":/art/menu-delete.png")),
-                                 QStringLiteral("Delete Item"));
+    m.add = m.menu->addAction(QIcon(QStringLiteral(":/art/menu-add.png")), tr("Add Item"));
+    m.remove = m.menu->addAction(QIcon(QStringLiteral(":/art/menu-delete.png")), tr("Delete Item"));
     m.edit->setObjectName(QLatin1String(names.editItem));
     m.add->setObjectName(QLatin1String(names.addItem));
     m.remove->setObjectName(QLatin1String(names.deleteItem));
@@ -146,9 +143,8 @@ void RowCommands::duplicateSelectedRows(int section) {
     if (rows.empty()) return;
     std::vector<int> positions(rows.size());
     std::iota(positions.begin(), positions.end(), rows.back() + 1);
-    const QString text = rows.size() == 1
-                             ? QStringLiteral("Duplicate Row %1 of Section %2").arg(rows.front())
-                             : QStringLiteral("Duplicate %1 Rows of Section %2").arg(rows.size());
+    const QString text = rows.size() == 1 ? tr("Duplicate Row %1 of Section %2").arg(rows.front())
+                                          : tr("Duplicate %1 Rows of Section %2").arg(rows.size());
     document_.push(new InsertRowsCommand(document_, section, positions,
                                          page.model->table().copyRows(rows),
                                          text.arg(section)));

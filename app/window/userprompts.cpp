@@ -2,6 +2,7 @@
 
 #include "placementfile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -20,9 +21,11 @@ QString DialogPrompts::askOpenPath(QWidget* parent) {
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Windows Placement Files (.wpl) (*.wpl)"),
-                           QStringLiteral("Xenon Placement Files (.xpl) (*.xpl)"),
-                           QStringLiteral("All Files (*)")});
+    dialog.setNameFilters(
+        {QCoreApplication::translate("varn::DialogPrompts",
+                                     "Windows Placement Files (.wpl) (*.wpl)"),
+         QCoreApplication::translate("varn::DialogPrompts", "Xenon Placement Files (.xpl) (*.xpl)"),
+         QCoreApplication::translate("varn::DialogPrompts", "All Files (*)")});
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -60,19 +63,23 @@ QString DialogPrompts::askSavePath(QWidget* parent, const QString& currentPath) 
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!currentPath.isEmpty()) dialog.selectFile(currentPath);
     // The name decides the byte order of what is written: .xpl big-endian, else little-endian.
-    return askSaveName(dialog,
-                       {{QStringLiteral("Windows Placement File (.wpl) (*.wpl)"),
-                         QStringLiteral("wpl")},
-                        {QStringLiteral("Xenon Placement File (.xpl) (*.xpl)"),
-                         QStringLiteral("xpl")}},
-                       isBigEndianPath(currentPath) ? 1 : 0);
+    return askSaveName(
+        dialog,
+        {{QCoreApplication::translate("varn::DialogPrompts",
+                                      "Windows Placement File (.wpl) (*.wpl)"),
+          QStringLiteral("wpl")},
+         {QCoreApplication::translate("varn::DialogPrompts", "Xenon Placement File (.xpl) (*.xpl)"),
+          QStringLiteral("xpl")}},
+        isBigEndianPath(currentPath) ? 1 : 0);
 }
 
 UserPrompts::UnsavedChoice DialogPrompts::askUnsavedChanges(QWidget* parent) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Varn Placement Editor"),
-                    QStringLiteral("The document has changes that are not saved."),
+                    QCoreApplication::translate("varn::DialogPrompts",
+                                                "The document has changes that are not saved."),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(QStringLiteral("Do you want to save them first?"));
+    box.setInformativeText(
+        QCoreApplication::translate("varn::DialogPrompts", "Do you want to save them first?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:
@@ -86,20 +93,26 @@ UserPrompts::UnsavedChoice DialogPrompts::askUnsavedChanges(QWidget* parent) {
 
 int DialogPrompts::askRowNumber(QWidget* parent, int current, int last) {
     bool ok = false;
-    const int row = QInputDialog::getInt(parent, QStringLiteral("Go to Row"),
-                                         QStringLiteral("Row number (0 to %1):").arg(last),
-                                         current, 0, std::numeric_limits<int>::max(), 1, &ok);
+    const int row = QInputDialog::getInt(
+        parent, QCoreApplication::translate("varn::DialogPrompts", "Go to Row"),
+        QCoreApplication::translate("varn::DialogPrompts", "Row number (0 to %1):").arg(last),
+        current, 0, std::numeric_limits<int>::max(), 1, &ok);
     return ok ? row : -1;
 }
 
 bool DialogPrompts::askReloadChangedFile(QWidget* parent, const QString& path) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Varn Placement Editor"),
-                    QStringLiteral("Another program changed \"%1\".").arg(path),
-                    QMessageBox::NoButton, parent);
-    box.setInformativeText(QStringLiteral(
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Varn Placement Editor"),
+        QCoreApplication::translate("varn::DialogPrompts", "Another program changed \"%1\".")
+            .arg(path),
+        QMessageBox::NoButton, parent);
+    box.setInformativeText(QCoreApplication::translate(
+        "varn::DialogPrompts",
         "Read the file again and lose the changes made here, or keep the document as it is?"));
-    QPushButton* reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Keep Mine"), QMessageBox::RejectRole);
+    QPushButton* reload = box.addButton(
+        QCoreApplication::translate("varn::DialogPrompts", "Reload"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(
+        QCoreApplication::translate("varn::DialogPrompts", "Keep Mine"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.exec();
     return box.clickedButton() == reload;
@@ -110,32 +123,41 @@ void DialogPrompts::showNotice(QWidget* parent, const QString& message) {
 }
 
 QString DialogPrompts::askExportPath(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Export"));
-    return askSaveName(dialog,
-                       {{QStringLiteral("CSV of the current section (*.csv)"), QStringLiteral("csv")},
-                        {QStringLiteral("JSON of the whole document (*.json)"),
-                         QStringLiteral("json")}},
-                       0);
+    QFileDialog dialog(parent, QCoreApplication::translate("varn::DialogPrompts", "Export"));
+    return askSaveName(
+        dialog,
+        {{QCoreApplication::translate("varn::DialogPrompts", "CSV of the current section (*.csv)"),
+          QStringLiteral("csv")},
+         {QCoreApplication::translate("varn::DialogPrompts", "JSON of the whole document (*.json)"),
+          QStringLiteral("json")}},
+        0);
 }
 
 QString DialogPrompts::askImportPath(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import CSV into Section"), {},
-                                        QStringLiteral("CSV files (*.csv);;All Files (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("varn::DialogPrompts", "Import CSV into Section"), {},
+        QCoreApplication::translate("varn::DialogPrompts", "CSV files (*.csv);;All Files (*)"));
 }
 
 UserPrompts::ImportChoice DialogPrompts::askImportMode(QWidget* parent, const QString& path,
                                                        int rows, int section, int existing) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Varn Placement Editor"),
-                    QStringLiteral("%1 rows of \"%2\" are ready for Section %3.")
+                    QCoreApplication::translate("varn::DialogPrompts",
+                                                "%1 rows of \"%2\" are ready for Section %3.")
                         .arg(rows)
                         .arg(path)
                         .arg(section),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(
-        QStringLiteral("Replace the section's %1 rows with them, or append them after those?")
+        QCoreApplication::translate(
+            "varn::DialogPrompts",
+            "Replace the section's %1 rows with them, or append them after those?")
             .arg(existing));
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    QPushButton* append = box.addButton(QStringLiteral("Append"), QMessageBox::AcceptRole);
+    QPushButton* replace =
+        box.addButton(QCoreApplication::translate("varn::DialogPrompts", "Replace"),
+                      QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(
+        QCoreApplication::translate("varn::DialogPrompts", "Append"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(append);
     box.exec();
@@ -145,16 +167,18 @@ UserPrompts::ImportChoice DialogPrompts::askImportMode(QWidget* parent, const QS
 }
 
 QString DialogPrompts::askPicturePath(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Export Map Picture"));
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("varn::DialogPrompts", "Export Map Picture"));
     dialog.setObjectName(QStringLiteral("MapPictureDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("PNG Pictures (*.png)")});
+    dialog.setNameFilters(
+        {QCoreApplication::translate("varn::DialogPrompts", "PNG Pictures (*.png)")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString DialogPrompts::askFolderPath(QWidget* parent, const QString& current) {
-    return QFileDialog::getExistingDirectory(parent, QObject::tr("Folder to Search"), current);
+    return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("varn::DialogPrompts", "Folder to Search"), current);
 }
 
 }  // namespace varn
