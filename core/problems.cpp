@@ -6,6 +6,8 @@
 #include "duplicateindex.h"
 #include "namehash.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -215,51 +217,70 @@ private:
     std::vector<std::uint32_t> known_;
 };
 
-void appendNumber(std::string& out, std::uint64_t v) {
+// The sentences carry %1, %2, ... for their values. The tool writes them in English; the
+// window reads them through its translations (see toProblem).
+constexpr char kSentenceContext[] = "varn::Problems";
+
+std::string numberText(std::uint64_t v) {
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    out.append(digits, end);
+    return {digits, std::to_chars(digits, digits + sizeof digits, v).ptr};
 }
 
-void appendFloatText(std::string& out, float v) {
-    if (std::isnan(v)) {
-        out += "NAN";
-    } else if (std::isinf(v)) {
-        out += v < 0 ? "-INF" : "INF";
-    } else {
-        char digits[32];
-        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-        out.append(digits, end);
+std::string floatText(float v) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    char digits[32];
+    return {digits, std::to_chars(digits, digits + sizeof digits, v).ptr};
+}
+
+std::string utf8Text(const QString& text) { return text.toStdString(); }
+
+// Appends pattern with each %1 .. %9 replaced by its argument.
+void appendFilled(std::string& out, std::string_view pattern,
+                  std::initializer_list<std::string_view> args) {
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            static_cast<std::size_t>(pattern[i + 1] - '1') < args.size()) {
+            out += args.begin()[pattern[i + 1] - '1'];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
     }
 }
 
-void appendUtf8(std::string& out, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-}
-
-void appendPositionSentence(const ProblemFinding& f, std::string& out) {
+// text(source) gives the sentence pattern to fill: the source itself, or its translation.
+template <class Text>
+void appendPositionSentence(const ProblemFinding& f, std::string& out, const Text& text) {
     const SectionLayout& layout = *sectionLayout(f.section);
-    bool first = true;
+    std::string cells;
     for (int k = 0; k < 6; ++k) {
         if (!(f.fields >> k & 1)) continue;
-        if (!first) out += ", ";
-        first = false;
-        out += layout.cells[k].caption;
-        out += " is ";
-        appendFloatText(out, f.values[k]);
+        if (!cells.empty()) cells += ", ";
+        appendFilled(cells, text(QT_TRANSLATE_NOOP("varn::Problems", "%1 is %2")),
+                     {layout.cells[k].caption, floatText(f.values[k])});
     }
-    out += f.section == 0 ? ": the position is not a finite point."
-                          : ": the box corners are not finite points.";
+    appendFilled(out,
+                 f.section == 0
+                     ? text(QT_TRANSLATE_NOOP("varn::Problems",
+                                              "%1: the position is not a finite point."))
+                     : text(QT_TRANSLATE_NOOP("varn::Problems",
+                                              "%1: the box corners are not finite points.")),
+                 {cells});
 }
 
-void appendRotationSentence(const ProblemFinding& f, std::string& out) {
+template <class Text>
+void appendRotationSentence(const ProblemFinding& f, std::string& out, const Text& text) {
     switch (f.fields) {
         case kZero:
-            out += "The rotation quaternion is zero: it is no rotation.";
+            appendFilled(out, text(QT_TRANSLATE_NOOP("varn::Problems",
+                                                     "The rotation quaternion is zero: it is no rotation.")),
+                         {});
             return;
         case kNotFinite:
-            out += "The rotation quaternion is not finite: it is no rotation.";
+            appendFilled(out, text(QT_TRANSLATE_NOOP("varn::Problems",
+                                                     "The rotation quaternion is not finite: it is no rotation.")),
+                         {});
             return;
         default:
             break;
@@ -267,33 +288,56 @@ void appendRotationSentence(const ProblemFinding& f, std::string& out) {
     char digits[32];
     const auto end =
         std::to_chars(digits, digits + sizeof digits, f.value, std::chars_format::general, 6).ptr;
-    out += "The rotation quaternion has length ";
-    out.append(digits, end);
-    out += ", not 1.";
+    appendFilled(out,
+                 text(QT_TRANSLATE_NOOP("varn::Problems",
+                                        "The rotation quaternion has length %1, not 1.")),
+                 {std::string_view(digits, static_cast<std::size_t>(end - digits))});
 }
 
-void appendMismatchSentence(const ProblemFinding& f, std::string& out) {
+template <class Text>
+void appendMismatchSentence(const ProblemFinding& f, std::string& out, const Text& text) {
     if (f.section == kAppendedTableSection) {
-        out += "The name table gives \"";
-        appendUtf8(out, f.name);
-        out += "\" the hash ";
-        appendNumber(out, f.storedHash);
-        out += ", but the name hashes to ";
-        appendNumber(out, f.nameHash);
-        out += '.';
+        appendFilled(out,
+                     text(QT_TRANSLATE_NOOP("varn::Problems",
+                                            "The name table gives \"%1\" the hash %2, but the "
+                                            "name hashes to %3.")),
+                     {utf8Text(f.name), numberText(f.storedHash), numberText(f.nameHash)});
         return;
     }
-    out += "model";
-    appendNumber(out, f.fields + 1);
-    out += " \"";
-    appendUtf8(out, f.name);
-    out += "\" hashes to ";
-    appendNumber(out, f.nameHash);
-    out += ", but hash";
-    appendNumber(out, f.fields + 1);
-    out += " holds ";
-    appendNumber(out, f.storedHash);
-    out += '.';
+    appendFilled(out,
+                 text(QT_TRANSLATE_NOOP("varn::Problems",
+                                        "model%1 \"%2\" hashes to %3, but hash%1 holds %4.")),
+                 {numberText(f.fields + 1), utf8Text(f.name), numberText(f.nameHash),
+                  numberText(f.storedHash)});
+}
+
+template <class Text>
+void appendSentence(const ProblemFinding& f, std::string& out, const Text& text) {
+    switch (f.kind) {
+        case ProblemKind::PositionNotFinite:
+            appendPositionSentence(f, out, text);
+            return;
+        case ProblemKind::RotationNotUnit:
+            appendRotationSentence(f, out, text);
+            return;
+        case ProblemKind::NameHashMismatch:
+            appendMismatchSentence(f, out, text);
+            return;
+        case ProblemKind::DuplicatePlacement:
+            appendFilled(out,
+                         text(QT_TRANSLATE_NOOP("varn::Problems",
+                                                "Row %1 places the same model at the same "
+                                                "position and orientation.")),
+                         {numberText(static_cast<std::uint64_t>(f.relatedRow))});
+            return;
+        case ProblemKind::UnknownModel:
+            appendFilled(out,
+                         text(QT_TRANSLATE_NOOP("varn::Problems",
+                                                "Neither the dictionary nor the file's name "
+                                                "table names the model hash %1.")),
+                         {numberText(f.storedHash)});
+            return;
+    }
 }
 
 std::vector<qint64> allRows(qint64 count) {
@@ -386,34 +430,16 @@ const char* problemCode(ProblemKind kind) {
 }
 
 void appendProblemSentence(const ProblemFinding& f, std::string& out) {
-    switch (f.kind) {
-        case ProblemKind::PositionNotFinite:
-            appendPositionSentence(f, out);
-            return;
-        case ProblemKind::RotationNotUnit:
-            appendRotationSentence(f, out);
-            return;
-        case ProblemKind::NameHashMismatch:
-            appendMismatchSentence(f, out);
-            return;
-        case ProblemKind::DuplicatePlacement:
-            out += "Row ";
-            appendNumber(out, static_cast<std::uint64_t>(f.relatedRow));
-            out += " places the same model at the same position and orientation.";
-            return;
-        case ProblemKind::UnknownModel:
-            out += "Neither the dictionary nor the file's name table names the model hash ";
-            appendNumber(out, f.storedHash);
-            out += '.';
-            return;
-    }
+    appendSentence(f, out, [](const char* source) { return std::string_view(source); });
 }
 
 Problem toProblem(const ProblemFinding& f) {
     std::string sentence;
-    appendProblemSentence(f, sentence);
+    appendSentence(f, sentence, [](const char* source) {
+        return QCoreApplication::translate(kSentenceContext, source).toStdString();
+    });
     return {QString::fromLatin1(problemCode(f.kind)), f.level, f.section, f.row,
-            QString::fromUtf8(sentence), f.relatedRow};
+            QString::fromStdString(sentence), f.relatedRow};
 }
 
 void forEachProblem(const Document& document, const HashDictionary* dictionary,

@@ -31,7 +31,7 @@ struct Problem {
     ProblemLevel level = ProblemLevel::Note;
     int section = 0;
     qint64 row = 0;
-    QString sentence;  // English, one sentence without the location
+    QString sentence;  // one sentence without the location, through the translations
     // duplicate-placement: the other row of section 0 with the same placement (the lowest such
     // row); -1 for the other codes.
     qint64 relatedRow = -1;
@@ -97,7 +97,7 @@ using ProblemVisitor = std::function<void(const ProblemFinding&)>;
 // Calls visit with each problem at or above minimum, in the order checkPlacementFile gives.
 void forEachProblem(const Document& document, const HashDictionary* dictionary,
                     ProblemLevel minimum, const ProblemVisitor& visit);
-// Appends the finding's sentence as UTF-8.
+// Appends the finding's sentence in English as UTF-8, as the tool prints it.
 void appendProblemSentence(const ProblemFinding& finding, std::string& out);
 [[nodiscard]] Problem toProblem(const ProblemFinding& finding);
 

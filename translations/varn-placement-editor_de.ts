@@ -1044,6 +1044,49 @@ Modell: %3
     </message>
 </context>
 <context>
+    <name>varn::Problems</name>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>%1: the position is not a finite point.</source>
+        <translation>%1: die Position ist kein endlicher Punkt.</translation>
+    </message>
+    <message>
+        <source>%1: the box corners are not finite points.</source>
+        <translation>%1: die Ecken des Quaders sind keine endlichen Punkte.</translation>
+    </message>
+    <message>
+        <source>The rotation quaternion is zero: it is no rotation.</source>
+        <translation>Das Rotationsquaternion ist null: es ist keine Drehung.</translation>
+    </message>
+    <message>
+        <source>The rotation quaternion is not finite: it is no rotation.</source>
+        <translation>Das Rotationsquaternion ist nicht endlich: es ist keine Drehung.</translation>
+    </message>
+    <message>
+        <source>The rotation quaternion has length %1, not 1.</source>
+        <translation>Das Rotationsquaternion hat die Länge %1, nicht 1.</translation>
+    </message>
+    <message>
+        <source>The name table gives &quot;%1&quot; the hash %2, but the name hashes to %3.</source>
+        <translation>Die Namenstabelle gibt „%1“ den Hash %2, aber der Name ergibt den Hash %3.</translation>
+    </message>
+    <message>
+        <source>model%1 &quot;%2&quot; hashes to %3, but hash%1 holds %4.</source>
+        <translation>model%1 „%2“ ergibt den Hash %3, aber hash%1 enthält %4.</translation>
+    </message>
+    <message>
+        <source>Row %1 places the same model at the same position and orientation.</source>
+        <translation>Zeile %1 setzt dasselbe Modell an dieselbe Position mit derselben Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>Neither the dictionary nor the file&apos;s name table names the model hash %1.</source>
+        <translation>Weder das Wörterbuch noch die Namenstabelle der Datei nennen den Modell-Hash %1.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ProblemsDock</name>
     <message>
         <source>Problems</source>

@@ -3,6 +3,7 @@
 
 #include "guitestsupport.h"
 #include "itemeditor.h"
+#include "problems.h"
 #include "rowcommands.h"
 #include "translations.h"
 
@@ -172,6 +173,17 @@ void TranslationTest::germanMessagesReachTheWindow() {
     QVERIFY2(prompts.errors[0].startsWith(QStringLiteral("Die Datei „")),
              qPrintable(prompts.errors[0]));
     QVERIFY(prompts.errors[0].contains(QStringLiteral("hashes.dat“ kann nicht geöffnet werden.")));
+
+    // The problems list's sentences too, their values filled in; the tool's stay English.
+    ProblemFinding twin;
+    twin.kind = ProblemKind::DuplicatePlacement;
+    twin.relatedRow = 7;
+    QCOMPARE(toProblem(twin).sentence,
+             QStringLiteral("Zeile 7 setzt dasselbe Modell an dieselbe Position mit derselben "
+                            "Ausrichtung."));
+    std::string english;
+    appendProblemSentence(twin, english);
+    QCOMPARE(english, "Row 7 places the same model at the same position and orientation.");
 }
 
 // Every text of the catalogue has a finished German translation with the same placeholders and
