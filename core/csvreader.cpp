@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "sectioncsv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -94,27 +95,35 @@ bool CsvSectionReader::readHeader() {
         const bool utf16 = name.find('\0') != std::string_view::npos ||
                            name.starts_with("\xFF\xFE") || name.starts_with("\xFE\xFF");
         if (utf16 || !isUtf8Text(name))
-            return failAt(records_.fieldPlace(column), -1,
-                          utf16 ? QStringLiteral("the file is not UTF-8 text but UTF-16, it seems; "
-                                                 "save it as UTF-8")
-                                : QStringLiteral("the file is not UTF-8 text; save it as UTF-8"));
+            return failAt(
+                records_.fieldPlace(column), -1,
+                utf16 ? QCoreApplication::translate(
+                            "varn::CsvImport",
+                            "the file is not UTF-8 text but UTF-16, it seems; "
+                            "save it as UTF-8")
+                      : QCoreApplication::translate(
+                            "varn::CsvImport", "the file is not UTF-8 text; save it as UTF-8"));
         const int field = exchangeFieldIndex(target_.layout(), name);
         const QString shown = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         if (field < 0)
-            return failAt(records_.fieldPlace(column), -1,
-                          QStringLiteral("\"%1\" is no field of section %2")
-                              .arg(shown)
-                              .arg(target_.number()));
+            return failAt(
+                records_.fieldPlace(column), -1,
+                QCoreApplication::translate("varn::CsvImport", "\"%1\" is no field of section %2")
+                    .arg(shown)
+                    .arg(target_.number()));
         if (fieldColumn_[field] >= 0)
-            return failAt(records_.fieldPlace(column), -1,
-                          QStringLiteral("the column \"%1\" appears twice").arg(shown));
+            return failAt(
+                records_.fieldPlace(column), -1,
+                QCoreApplication::translate("varn::CsvImport", "the column \"%1\" appears twice")
+                    .arg(shown));
         fieldColumn_[field] = column;
     }
     for (std::size_t f = 0; f < fields_.size(); ++f)
         if (fieldColumn_[f] < 0)
-            return failAt(records_.fieldPlace(0), -1,
-                          QStringLiteral("the column \"%1\" is missing")
-                              .arg(QString::fromStdString(fields_[f].name)));
+            return failAt(
+                records_.fieldPlace(0), -1,
+                QCoreApplication::translate("varn::CsvImport", "the column \"%1\" is missing")
+                    .arg(QString::fromStdString(fields_[f].name)));
     headerRead_ = true;
     return true;
 }
@@ -122,9 +131,11 @@ bool CsvSectionReader::readHeader() {
 bool CsvSectionReader::readRow() {
     const int columns = static_cast<int>(fields_.size());
     if (records_.fieldCount() != columns) {
-        const QString cause = QStringLiteral("this line has %1 fields, but the first line names %2")
-                                  .arg(records_.fieldCount())
-                                  .arg(columns);
+        const QString cause =
+            QCoreApplication::translate("varn::CsvImport",
+                                        "this line has %1 fields, but the first line names %2")
+                .arg(records_.fieldCount())
+                .arg(columns);
         return failAt(
             records_.fieldCount() > columns ? records_.fieldPlace(columns) : records_.endPlace(),
             -1, cause);
@@ -187,9 +198,11 @@ bool CsvSectionReader::run(CsvSource& source, std::size_t sizeHint, RowBlock& ro
                 break;
             case CsvRecords::Step::End:
                 if (!headerRead_) {
-                    error = messages::cannotRead(source_, TextPlace{}.text(),
-                                                 QStringLiteral("the file is empty; its first "
-                                                                "line must name the fields"));
+                    error = messages::cannotRead(
+                        source_, TextPlace{}.text(),
+                        QCoreApplication::translate("varn::CsvImport",
+                                                    "the file is empty; its first "
+                                                    "line must name the fields"));
                     return false;
                 }
                 if (!block_.edits.empty())
@@ -264,8 +277,9 @@ bool readFrom(CsvSource& source, std::size_t sizeHint, const QString& sourceName
         rows = std::move(read);
         return true;
     } catch (const std::bad_alloc&) {
-        error = messages::cannotRead(sourceName, QStringLiteral("the whole file"),
-                                     QStringLiteral("out of memory"));
+        error = messages::cannotRead(
+            sourceName, QCoreApplication::translate("varn::CsvImport", "the whole file"),
+            QCoreApplication::translate("varn::CsvImport", "out of memory"));
         return false;
     }
 }

@@ -1,5 +1,7 @@
 #include "csvrecords.h"
 
+#include <QCoreApplication>
+
 namespace varn {
 namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -22,7 +24,7 @@ TextPlace CsvRecords::placeOf(const Spot& spot) const {
 CsvRecords::Step CsvRecords::fail(std::string_view data, std::size_t at, const char* cause) {
     data_ = data;
     errorPlace_ = placeOf(spot(at));
-    error_ = QString::fromLatin1(cause);
+    error_ = QCoreApplication::translate("varn::CsvImport", cause);
     return Step::Error;
 }
 
@@ -68,7 +70,8 @@ CsvRecords::Step CsvRecords::next(std::string_view data, bool final, std::size_t
                     if (!final) return needMore();
                     data_ = data;
                     errorPlace_ = placeOf(field.at);  // lines inside the quotes are counted
-                    error_ = QStringLiteral("the quoted field never ends");
+                    error_ = QCoreApplication::translate("varn::CsvImport",
+                                                         "the quoted field never ends");
                     return Step::Error;
                 }
                 const char c = data[i];
@@ -88,12 +91,18 @@ CsvRecords::Step CsvRecords::next(std::string_view data, bool final, std::size_t
                 ++i;
             }
             if (i < data.size() && data[i] != ',' && !isLineBreak(data[i]))
-                return fail(data, i, "a closing quote must be followed by a comma or a line break");
+                return fail(data, i,
+                            QT_TRANSLATE_NOOP(
+                                "varn::CsvImport",
+                                "a closing quote must be followed by a comma or a line break"));
         } else {
             const std::size_t start = i;
             while (i < data.size() && data[i] != ',' && !isLineBreak(data[i])) {
                 if (data[i] == '"')
-                    return fail(data, i, "a quote inside a field that does not start with one");
+                    return fail(
+                        data, i,
+                        QT_TRANSLATE_NOOP("varn::CsvImport",
+                                          "a quote inside a field that does not start with one"));
                 ++i;
             }
             text_.append(data.substr(start, i - start));

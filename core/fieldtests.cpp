@@ -3,6 +3,8 @@
 #include "codepage.h"
 #include "numbertext.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <string>
 
@@ -59,11 +61,6 @@ bool isShownExponentForm(std::u16string_view text, char separator) {
 }
 
 constexpr std::u16string_view kHashPrefix = u"[hash:";
-
-std::u16string decimal(std::size_t value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-}
 
 // Upper-case hexadecimal, at least four digits: "0100", "1F600".
 std::u16string hexDigits(char32_t code) {
@@ -145,13 +142,20 @@ FieldCheck checkTextField(std::u16string_view text, int width) {
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] < 0xE000)
             code = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-        return {false, u"The text holds the character U+" + hexDigits(code) +
-                           u", which Windows-1252 lacks"};
+        return {false, QCoreApplication::translate(
+                           "varn::FieldTests",
+                           "The text holds the character U+%1, which Windows-1252 lacks")
+                           .arg(QString::fromStdU16String(hexDigits(code)))
+                           .toStdU16String()};
     }
     // Each character is one byte of the field.
     if (text.size() <= static_cast<std::size_t>(width)) return {};
-    return {false, u"The text takes " + decimal(text.size()) +
-                       u" bytes and does not fit its field of " + decimal(width)};
+    return {false,
+            QCoreApplication::translate("varn::FieldTests",
+                                        "The text takes %1 bytes and does not fit its field of %2")
+                .arg(text.size())
+                .arg(width)
+                .toStdU16String()};
 }
 
 FieldCheck checkCell(const CellLayout& cell, std::u16string_view text, char separator) {

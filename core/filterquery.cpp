@@ -1,5 +1,6 @@
 #include "filterquery.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -70,16 +71,19 @@ ParsedFilter parseFilter(const SectionLayout& layout, const FilterQuery& query, 
         if (allColumns) {
             // Found as a text, "> 100" would match no row and look like an answer.
             if (reads)
-                parsed.error = QStringLiteral("\"%1\" compares numbers in one column: choose "
-                                              "the column first")
-                                   .arg(query.text);
+                parsed.error =
+                    QCoreApplication::translate("varn::FilterQuery",
+                                                "\"%1\" compares numbers in one column: choose "
+                                                "the column first")
+                        .arg(query.text);
             break;
         }
         parsed.kind = ParsedFilter::Kind::Compare;
         parsed.op = candidate.op;
         if (!reads)
             parsed.error =
-                QStringLiteral("\"%1\" needs a number after %2").arg(query.text, opText.toString());
+                QCoreApplication::translate("varn::FilterQuery", "\"%1\" needs a number after %2")
+                    .arg(query.text, opText.toString());
         break;
     }
     return parsed;
@@ -138,7 +142,8 @@ bool parseColumnQuery(const SectionLayout& layout, const QString& text, char sep
     qsizetype length = 0;
     const std::optional<int> column = leadingColumn(layout, trimmed, length);
     if (!column) {
-        error = QStringLiteral("\"%1\" starts with no column of section %2 (%3)")
+        error = QCoreApplication::translate("varn::FilterQuery",
+                                            "\"%1\" starts with no column of section %2 (%3)")
                     .arg(text)
                     .arg(layout.number)
                     .arg(columnList(layout));
@@ -148,21 +153,25 @@ bool parseColumnQuery(const SectionLayout& layout, const QString& text, char sep
     if (rest.startsWith(u'~')) {
         query = {rest.sliced(1).trimmed().toString(), *column};
         if (!query.text.isEmpty()) return true;
-        error = QStringLiteral("\"%1\" needs a text to find after ~").arg(text);
+        error =
+            QCoreApplication::translate("varn::FilterQuery", "\"%1\" needs a text to find after ~")
+                .arg(text);
         return false;
     }
     const bool compares =
         std::any_of(kOperators.begin(), kOperators.end(),
                     [&](const OperatorText& op) { return rest.startsWith(QStringView(op.text)); });
     if (!compares) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+                    "varn::FilterQuery",
                     "\"%1\" needs =, !=, <, <=, > or >= and a number, or ~ and a "
                     "text, after its column")
                     .arg(text);
         return false;
     }
     if (!isComparableColumn(layout, *column)) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+                    "varn::FilterQuery",
                     "\"%1\": %2 holds texts, which do not compare as numbers; find a "
                     "text in it with ~")
                     .arg(text, trimmed.first(length).toString());

@@ -173,6 +173,57 @@
     </message>
 </context>
 <context>
+    <name>varn::CsvImport</name>
+    <message>
+        <source>the file is not UTF-8 text but UTF-16, it seems; save it as UTF-8</source>
+        <translation>die Datei ist kein UTF-8-Text, sondern anscheinend UTF-16; speichern Sie sie als UTF-8</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it as UTF-8</source>
+        <translation>die Datei ist kein UTF-8-Text; speichern Sie sie als UTF-8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no field of section %2</source>
+        <translation>„%1“ ist kein Feld von Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; appears twice</source>
+        <translation>die Spalte „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is missing</source>
+        <translation>die Spalte „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>this line has %1 fields, but the first line names %2</source>
+        <translation>diese Zeile hat %1 Felder, die erste Zeile nennt aber %2</translation>
+    </message>
+    <message>
+        <source>the file is empty; its first line must name the fields</source>
+        <translation>die Datei ist leer; ihre erste Zeile muss die Felder nennen</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>die ganze Datei</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>zu wenig Speicher</translation>
+    </message>
+    <message>
+        <source>the quoted field never ends</source>
+        <translation>das Feld in Anführungszeichen endet nie</translation>
+    </message>
+    <message>
+        <source>a closing quote must be followed by a comma or a line break</source>
+        <translation>auf ein schließendes Anführungszeichen muss ein Komma oder ein Zeilenumbruch folgen</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+</context>
+<context>
     <name>varn::DesktopAssociation</name>
     <message>
         <source>Cannot run %1: %2</source>
@@ -295,6 +346,17 @@
     </message>
 </context>
 <context>
+    <name>varn::FieldTests</name>
+    <message>
+        <source>The text holds the character U+%1, which Windows-1252 lacks</source>
+        <translation>Der Text enthält das Zeichen U+%1, das Windows-1252 nicht kennt</translation>
+    </message>
+    <message>
+        <source>The text takes %1 bytes and does not fit its field of %2</source>
+        <translation>Der Text belegt %1 Bytes und passt nicht in sein Feld von %2</translation>
+    </message>
+</context>
+<context>
     <name>varn::FileAssociation</name>
     <message>
         <source>Files with the extension .wpl are associated with another program or another copy of this one. Associate .wpl files with this program?</source>
@@ -318,6 +380,33 @@
     <message>
         <source>%1 of %2 rows</source>
         <translation>%1 von %2 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>varn::FilterQuery</name>
+    <message>
+        <source>&quot;%1&quot; compares numbers in one column: choose the column first</source>
+        <translation>„%1“ vergleicht Zahlen in einer Spalte: wählen Sie zuerst die Spalte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number after %2</source>
+        <translation>„%1“ braucht eine Zahl nach %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts with no column of section %2 (%3)</source>
+        <translation>„%1“ beginnt mit keiner Spalte von Abschnitt %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a text to find after ~</source>
+        <translation>„%1“ braucht nach ~ einen zu suchenden Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs =, !=, &lt;, &lt;=, &gt; or &gt;= and a number, or ~ and a text, after its column</source>
+        <translation>„%1“ braucht nach seiner Spalte =, !=, &lt;, &lt;=, &gt; oder &gt;= und eine Zahl, oder ~ und einen Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 holds texts, which do not compare as numbers; find a text in it with ~</source>
+        <translation>„%1“: %2 enthält Texte, die sich nicht als Zahlen vergleichen lassen; suchen Sie darin einen Text mit ~</translation>
     </message>
 </context>
 <context>
