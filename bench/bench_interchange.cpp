@@ -23,7 +23,7 @@ namespace {
 
 using bench::benchDocument;
 using bench::benchFile;
-using bench::Run;
+using bench::report;
 using bench::runTool;
 
 QString dataPath(const char* name) {
@@ -89,14 +89,6 @@ const QString& changedFile() {
         return changed;
     }();
     return path;
-}
-
-void report(benchmark::State& state, const Run& run, double inputBytes, int expectedExit = 0) {
-    if (run.exitCode != expectedExit) state.SkipWithError("the tool failed");
-    state.SetIterationTime(run.seconds);
-    state.counters["peak_MB"] = run.peakMegabytes;
-    state.counters["input_MB"] = inputBytes / (1 << 20);
-    state.counters["peak_per_input"] = run.peakMegabytes / (inputBytes / (1 << 20));
 }
 
 void BM_WriteJsonCells(benchmark::State& state) {

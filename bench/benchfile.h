@@ -13,21 +13,23 @@
 
 namespace varn::bench {
 
+// Makes the file with the generator's arguments unless it is there.
+inline void generateOnce(const std::string& arguments, const QString& path) {
+    if (QFileInfo::exists(path)) return;
+    const std::string command =
+        std::string(VARN_GENERATOR) + ' ' + arguments + " '" + path.toStdString() + "'";
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "cannot generate %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
 inline const QString& benchFile() {
     static const QString path = [] {
         const QString folder = QStringLiteral(VARN_BENCH_DATA);
         QDir().mkpath(folder);
         const QString made = folder + QStringLiteral("/big.wpl");
-        if (!QFileInfo::exists(made)) {
-            const std::string command =
-                std::string(VARN_GENERATOR) +
-                " --instances 1000000 --lodculls 100000 --others 0 --seed 7 '" +
-                made.toStdString() + "'";
-            if (std::system(command.c_str()) != 0) {
-                std::fprintf(stderr, "cannot generate %s\n", qPrintable(made));
-                std::exit(1);
-            }
-        }
+        generateOnce("--instances 1000000 --lodculls 100000 --others 0 --seed 7", made);
         return made;
     }();
     return path;

@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -18,6 +20,9 @@ namespace varn::bench {
 struct Run {
     int exitCode = -1;
     double seconds = 0;
+    double cpuSeconds = 0;  // user and system
+    // The kernel counts the memory the tool started in, this process's, towards the tool's
+    // peak: a benchmark that measures it runs before those that take much memory themselves.
     double peakMegabytes = 0;
 };
 
@@ -41,7 +46,25 @@ inline Run runTool(const std::vector<std::string>& arguments) {
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+    };
+    run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     return run;
+}
+
+// A run as the time of a benchmark that uses manual time, with its peak memory beside the size
+// of its input.
+inline void report(benchmark::State& state, const Run& run, double inputBytes,
+                   int expectedExit = 0) {
+    if (run.exitCode != expectedExit) state.SkipWithError("the tool failed");
+    state.SetIterationTime(run.seconds);
+    benchmark::Counter& cpu = state.counters["tool_cpu_ms"];  // the mean over the runs
+    cpu.value += run.cpuSeconds * 1000;
+    cpu.flags = benchmark::Counter::kAvgIterations;
+    state.counters["peak_MB"] = run.peakMegabytes;
+    state.counters["input_MB"] = inputBytes / (1 << 20);
+    state.counters["peak_per_input"] = run.peakMegabytes / (inputBytes / (1 << 20));
 }
 
 }  // namespace varn::bench
