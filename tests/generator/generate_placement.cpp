@@ -132,8 +132,11 @@ void lodcull(RecordWriter& w, Random& r, const Options& o, long long i) {
     for (int k = 0; k < 10; ++k)
         slotNames << (k < 3 + static_cast<int>(i % 8) ? pick(r, o.names) : QString());
     if (o.edgeValues) slotNames[9] = QString::fromLatin1(fullWidthText(i, 32));
-    for (const QString& name : slotNames)
-        w.u32(name.isEmpty() ? 0 : hashOf(name));
+    // The hash of the bytes the file holds: the edge name's byte 0x80 is the Euro sign.
+    for (const QString& name : slotNames) {
+        const QByteArray bytes = name.toLatin1();
+        w.u32(name.isEmpty() ? 0 : varn::nameHashOfBytes(bytes.constData(), bytes.size()));
+    }
     for (const QString& name : slotNames)
         w.text(name.toLatin1().toStdString(), 32);
 }
