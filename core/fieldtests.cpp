@@ -62,14 +62,6 @@ bool isShownExponentForm(std::u16string_view text, char separator) {
 
 constexpr std::u16string_view kHashPrefix = u"[hash:";
 
-// Upper-case hexadecimal, at least four digits: "0100", "1F600".
-std::u16string hexDigits(char32_t code) {
-    std::u16string digits;
-    for (; code != 0 || digits.size() < 4; code >>= 4)
-        digits.insert(digits.begin(), u"0123456789ABCDEF"[code & 15]);
-    return digits;
-}
-
 }  // namespace
 
 bool isFloatText(std::u16string_view text, char separator) {
@@ -145,7 +137,7 @@ FieldCheck checkTextField(std::u16string_view text, int width) {
         return {false, QCoreApplication::translate(
                            "varn::FieldTests",
                            "The text holds the character U+%1, which Windows-1252 lacks")
-                           .arg(QString::fromStdU16String(hexDigits(code)))
+                           .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'))
                            .toStdU16String()};
     }
     // Each character is one byte of the field.
